@@ -1,0 +1,16 @@
+# lumo_component(name [deps...]) makes the static library lumo_<name> from the
+# portable sources of folder <name>. A folder without sources yet makes none.
+function(lumo_component name)
+    file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${name}/*.cpp)
+    if(NOT sources)
+        return()
+    endif()
+    add_library(lumo_${name} STATIC ${sources})
+    target_include_directories(lumo_${name} PUBLIC ${PROJECT_SOURCE_DIR})
+    foreach(dep ${ARGN})
+        if(TARGET lumo_${dep})
+            target_link_libraries(lumo_${name} PUBLIC lumo_${dep})
+        endif()
+    endforeach()
+    set_property(GLOBAL APPEND PROPERTY LUMO_COMPONENTS ${name})
+endfunction()

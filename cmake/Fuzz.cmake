@@ -1,0 +1,11 @@
+# fuzz/<name>.cpp make the libFuzzer target fuzz_<name>.
+get_property(components GLOBAL PROPERTY LUMO_COMPONENTS)
+file(GLOB fuzz_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/fuzz/*.cpp)
+foreach(src ${fuzz_sources})
+    get_filename_component(name ${src} NAME_WE)
+    add_executable(fuzz_${name} ${src})
+    target_link_options(fuzz_${name} PRIVATE -fsanitize=fuzzer)
+    foreach(component ${components})
+        target_link_libraries(fuzz_${name} PRIVATE lumo_${component})
+    endforeach()
+endforeach()

@@ -1,0 +1,32 @@
+# Native (Linux) build: unit tests, tools, benchmarks and fuzz targets.
+enable_testing()
+find_package(GTest REQUIRED)
+get_property(components GLOBAL PROPERTY LUMO_COMPONENTS)
+
+# tests/unit/<component>/*.cpp make the test program <component>_tests.
+foreach(name ${components})
+    file(GLOB tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/unit/${name}/*.cpp)
+    if(tests)
+        add_executable(${name}_tests ${tests})
+        target_link_libraries(${name}_tests PRIVATE lumo_${name} GTest::gtest_main)
+        target_include_directories(${name}_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/unit)
+        add_test(NAME ${name}_tests COMMAND ${name}_tests)
+    endif()
+endforeach()
+
+# tools/<name>.cpp make the developer tool <name>, linked with the whole core.
+file(GLOB tool_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tools/*.cpp)
+foreach(src ${tool_sources})
+    get_filename_component(tool ${src} NAME_WE)
+    add_executable(${tool} ${src})
+    foreach(name ${components})
+        target_link_libraries(${tool} PRIVATE lumo_${name})
+    endforeach()
+endforeach()
+
+if(LUMO_BENCH AND NOT LUMO_FUZZ)
+    include(cmake/Bench.cmake)
+endif()
+if(LUMO_FUZZ)
+    include(cmake/Fuzz.cmake)
+endif()
