@@ -1,5 +1,6 @@
-# bench/<name>.cpp make the benchmark bench_<name>. The emulator benchmark
-# also links libvterm, which it runs on the same bytes for comparison.
+# bench/<name>.cpp make the benchmark bench_<name>, each with the shared
+# workload code of bench/support. libvterm is linked where it is installed,
+# so that a benchmark can run it on the same bytes for comparison.
 find_package(benchmark REQUIRED)
 find_package(PkgConfig)
 if(PkgConfig_FOUND)
@@ -7,9 +8,11 @@ if(PkgConfig_FOUND)
 endif()
 get_property(components GLOBAL PROPERTY LUMO_COMPONENTS)
 file(GLOB bench_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/bench/*.cpp)
+file(GLOB bench_support CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/bench/support/*.cpp)
 foreach(src ${bench_sources})
     get_filename_component(name ${src} NAME_WE)
-    add_executable(bench_${name} ${src})
+    add_executable(bench_${name} ${src} ${bench_support})
+    target_include_directories(bench_${name} PRIVATE ${PROJECT_SOURCE_DIR}/bench)
     target_link_libraries(bench_${name} PRIVATE benchmark::benchmark)
     foreach(component ${components})
         target_link_libraries(bench_${name} PRIVATE lumo_${component})
