@@ -1,0 +1,68 @@
+#include "session/SendQueue.h"
+
+namespace {
+const char SendErrorText[] = "Send error";
+}
+
+SendQueue::SendQueue(ReceivePath& receiver, SendQueueHost& host) : receiver(receiver), host(host) {}
+
+void SendQueue::QueueByte(unsigned char byte) {
+    if (count == Capacity) return;
+    queue[count++] = keyTable ? keyTable[byte] : byte;
+    if (count == Capacity) FlushQueue();
+}
+
+void SendQueue::FlushQueue() {
+    if (count == 0) return;
+    sendBusy = 1;
+    PumpSendQueue();
+}
+
+void SendQueue::SendString(const char* text) {
+    FlushQueue();
+    if (sendBusy) return;
+    for (const char* p = text; *p && !sendBusy; ++p)
+        QueueByte(static_cast<unsigned char>(*p));
+    FlushQueue();
+}
+
+void SendQueue::ClearSendQueue() {
+    count = 0;
+    sentPosition = 0;
+    sendBusy = 0;
+}
+
+int SendQueue::PumpSendQueue() {
+    Connection* connection = receiver.LinkedConnection();
+    if (!connection || !connection->connected) {
+        ClearSendQueue();
+        return 0;
+    }
+    if (!sendBusy) return 0;
+    if (count > sentPosition) {
+        // With local echo, wait until the receive side has shown the last
+        // echo: the accepted bytes must go to the front of its buffer.
+        if (host.LocalEcho() && receiver.EchoRoom() == 0) return 1;
+        SendPending();
+    }
+    sendBusy = sentPosition < count;
+    if (!sendBusy) ClearSendQueue();
+    return sendBusy;
+}
+
+// One send attempt of the bytes not yet accepted.
+void SendQueue::SendPending() {
+    const char* pending = reinterpret_cast<const char*>(queue + sentPosition);
+    int n = count - sentPosition;
+    if (host.LocalEcho() && n > receiver.EchoRoom()) n = receiver.EchoRoom();
+    int accepted = receiver.LinkedConnection()->Send(pending, n);
+    if (accepted < 0) {
+        host.ShowSendError(SendErrorText);
+        count = 0;
+        sentPosition = 0;
+        return;
+    }
+    if (accepted > n) accepted = n;
+    if (host.LocalEcho()) receiver.PlaceEcho(pending, accepted);
+    sentPosition += accepted;
+}

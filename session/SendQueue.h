@@ -1,0 +1,57 @@
+#pragma once
+
+#include "session/ReceivePath.h"
+
+// What the send queue needs from the terminal window.
+class SendQueueHost {
+  public:
+    virtual ~SendQueueHost() = default;
+    // The terminal's local echo setting (1 or 0).
+    virtual int LocalEcho() { return 0; }
+    // Shows a failure in a message box owned by the window.
+    virtual void ShowSendError(const char*) {}
+};
+
+// The 256-byte queue of bytes the user sends: typed keys, macros, pastes and
+// uploads. Bytes are translated through the outgoing key table as they are
+// queued and handed to the connection from idle work, so that a socket that
+// would block never stalls the window. With local echo on, the bytes the
+// socket accepted are shown through the receive path.
+class SendQueue {
+  public:
+    static constexpr int Capacity = 256;
+
+    SendQueue(ReceivePath& receiver, SendQueueHost& host);
+    SendQueue(const SendQueue&) = delete;
+    SendQueue& operator=(const SendQueue&) = delete;
+
+    // The 256-byte outgoing translation table (typed code to byte sent),
+    // owned by the character-set state; null sends bytes unchanged.
+    void SetKeyTable(const unsigned char* table) { keyTable = table; }
+
+    // Translates and appends a byte; drops it when the queue is full, and
+    // starts sending as soon as the queue becomes full.
+    void QueueByte(unsigned char byte);
+    // Starts sending whatever is queued.
+    void FlushQueue();
+    // Sends a zero-terminated text as one piece; nothing is sent while the
+    // queue is busy, and the rest is lost if the queue fills up.
+    void SendString(const char* text);
+    int IsSendBusy() const { return sendBusy; }
+    int SendQueueCapacity() const { return Capacity; }
+    // Discards the queued bytes.
+    void ClearSendQueue();
+    // Hands queued bytes to the connection; 1 while bytes still wait.
+    int PumpSendQueue();
+
+  private:
+    void SendPending();
+
+    ReceivePath& receiver;
+    SendQueueHost& host;
+    const unsigned char* keyTable = nullptr;
+    unsigned char queue[Capacity];
+    int count = 0;
+    int sentPosition = 0;
+    int sendBusy = 0;
+};
