@@ -88,11 +88,13 @@ class ScreenBuffer {
     void MarkChanged(int a, int b);
     void InvalidateRows(int rowTop, int rowEnd);
     void RepaintRow(int row);
+    static int ValidRegion(int top, int bottom);
     int ScrollJoinsPending(int top, int bottom, int count) const;
     void MoveRows(int top, int bottom, int count, unsigned char attr);
     void ResetChangeRecording();
+    void WriteLineChars(int row, const unsigned char* chars, int length);
     void SaveRows(int count, int toLog);
-    void AdjustForDroppedLines(int before, int added);
+    void AfterAppend(int before, int added);
     void DropSelectionLines(int dropped);
 
     ScreenView* view;

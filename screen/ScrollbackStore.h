@@ -19,8 +19,9 @@ class ScrollbackStore {
     ScrollbackStore(const ScrollbackStore&) = delete;
     ScrollbackStore& operator=(const ScrollbackStore&) = delete;
 
-    // Adds a line after the newest one; the cursor stands after it.
-    void AppendLine(const unsigned char* text);
+    // Adds a line (at most 132 characters are kept) after the newest one; the
+    // cursor stands after it. Returns 0 when no block could be had at all.
+    int AppendLine(const unsigned char* text);
     // Copies the line at the cursor into out (134 bytes) and steps past it;
     // returns 0 and leaves out untouched at the end of the chain.
     int ReadNextLine(unsigned char* out);
@@ -38,8 +39,13 @@ class ScrollbackStore {
     StorePosition Tell() const { return cursor; }
     void Seek(StorePosition position);
 
-    // Set when a block buffer could not be allocated and lines were dropped
-    // to make room; the owner reports it and clears it.
+    // Spare blocks kept ahead of need: lowered around an append that must not
+    // allocate, raised again afterwards.
+    void LowerReserve();
+    void RaiseReserve();
+
+    // Set when a block buffer could not be allocated; the owner reports it
+    // and clears it.
     int shortage = 0;
 
     int BlockCount() const;
@@ -50,7 +56,10 @@ class ScrollbackStore {
     void RecycleOldestBlock();
     void ReuseOnlyBlock();
     void LinkAsLast(StoreBlock* block);
-    void ForgetPositionsIn(StoreBlock* block);
+    void DropLastBlock();
+    void MovePositionsOff(const StoreBlock* block, StorePosition to);
+    const unsigned char* NextRecord();
+    int InChain(const StoreBlock* block) const;
     static int CountRecords(const StoreBlock* block);
 
     BlockPool& pool;
