@@ -1,0 +1,33 @@
+#include "keyboard/KeyMessages.h"
+
+#include "keyboard/KeyTranslation.h"
+
+KeyMessageResult HandleKeyDown(unsigned virtualKey, std::uint32_t keyData,
+                               const KeyContext& context, HeldKeyScroller& scroller) {
+    KeyMessageResult result;
+    if (context.modes.hold && scroller.ScrollKey(virtualKey)) return result;
+    // F5 without modifiers is the break key; TranslateKeyDown yields the marker.
+    result.codes = TranslateKeyDown(virtualKey, keyData, context);
+    return result;
+}
+
+KeyMessageResult HandleChar(unsigned character, std::uint32_t keyData, const KeyContext& context) {
+    KeyMessageResult result;
+    if (character == 3) {
+        if (IsExtendedKey(keyData)) {
+            if (!context.modes.hold) result.codes.Add(BreakMarker);
+            return result;
+        }
+        if (ScanCodeOf(keyData) == ScanCode::ScrollLock) return result;
+    }
+    result.codes = TranslateChar(character, keyData, context);
+    return result;
+}
+
+KeyMessageResult HandleSysKeyDown(unsigned virtualKey, std::uint32_t keyData,
+                                  const KeyContext& context) {
+    KeyMessageResult result;
+    result.codes = TranslateKeyDown(virtualKey, keyData, context);
+    result.defaultProcessing = result.codes.Empty();
+    return result;
+}
