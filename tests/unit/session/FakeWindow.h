@@ -1,0 +1,39 @@
+#pragma once
+
+#include "session/ReceiveWindow.h"
+#include "session/SendQueue.h"
+
+#include <string>
+#include <vector>
+
+// A terminal window that records what the receive and send paths ask of it.
+class FakeWindow : public ReceiveWindow, public SendQueueHost {
+  public:
+    int held = 0;
+    int localEcho = 0;
+    std::vector<std::string> shown;    // blocks handed to the emulator
+    std::vector<std::string> deferred; // blocks kept while held
+    std::vector<std::string> errors;   // send error messages
+    int changesShown = 0;
+    int disconnects = 0;
+
+    int IsHeld() override { return held; }
+    void DeferReceived(const char* bytes, int count) override {
+        deferred.emplace_back(bytes, count);
+    }
+    void ProcessReceived(const char* bytes, int count) override {
+        shown.emplace_back(bytes, count);
+    }
+    void ShowChanges() override { ++changesShown; }
+    void PostDisconnected() override { ++disconnects; }
+
+    int LocalEcho() override { return localEcho; }
+    void ShowSendError(const char* text) override { errors.emplace_back(text); }
+
+    std::string AllShown() const {
+        std::string all;
+        for (const std::string& block : shown)
+            all += block;
+        return all;
+    }
+};

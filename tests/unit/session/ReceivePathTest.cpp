@@ -1,0 +1,147 @@
+// The receive pump and the display path: reading in 1024-byte blocks,
+// the end of a connection, hold, and lines shown locally.
+#include "FakeConnection.h"
+#include "FakeWindow.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class ReceivePathTest : public ::testing::Test {
+  protected:
+    FakeConnection link;
+    FakeWindow window;
+    ReceivePath receiver{window};
+
+    void SetUp() override {
+        receiver.Link(&link);
+        receiver.MarkDataReady();
+    }
+};
+
+TEST_F(ReceivePathTest, ReceivedBlockIsShownAndTheScreenUpdated) {
+    link.receiveScript = {"hello"};
+    EXPECT_EQ(receiver.PumpReceive(), 1);
+    EXPECT_EQ(window.shown, std::vector<std::string>{"hello"});
+    EXPECT_EQ(window.changesShown, 1);
+    EXPECT_TRUE(receiver.DataReady());
+    EXPECT_EQ(link.receiveSizes, std::vector<int>{1024});
+}
+
+TEST_F(ReceivePathTest, EmptyReadStopsThePumpUntilTheNextNotification) {
+    EXPECT_EQ(receiver.PumpReceive(), 0);
+    EXPECT_FALSE(receiver.DataReady());
+    EXPECT_EQ(receiver.PumpReceive(), 0);
+    EXPECT_EQ(link.receiveSizes.size(), 1u);
+    EXPECT_TRUE(window.shown.empty());
+    EXPECT_EQ(window.changesShown, 0);
+}
+
+TEST_F(ReceivePathTest, ReadOfOnlyTelnetCommandsShowsNothing) {
+    link.receiveScript = {Bytes({255, 253, 24, 255, 251, 1})};
+    EXPECT_EQ(receiver.PumpReceive(), 0);
+    EXPECT_FALSE(receiver.DataReady());
+    EXPECT_TRUE(window.shown.empty());
+    EXPECT_EQ(link.writes, std::vector<std::string>{Bytes({255, 251, 24})});
+}
+
+TEST_F(ReceivePathTest, BurstIsShownInBlocksOf1024UntilAReadYieldsNothing) {
+    std::string burst(3000, 'b');
+    burst[1500] = 'm';
+    link.receiveScript = {burst};
+    int passes = 0;
+    while (receiver.PumpReceive())
+        ++passes;
+    EXPECT_EQ(passes, 3);
+    ASSERT_EQ(window.shown.size(), 3u);
+    EXPECT_EQ(window.shown[0].size(), 1024u);
+    EXPECT_EQ(window.shown[2].size(), 3000u - 2048u);
+    EXPECT_EQ(window.AllShown(), burst);
+}
+
+TEST_F(ReceivePathTest, EndedConnectionPostsDisconnectedOnce) {
+    link.receiveScript = {"last", FakeConnection::EndMark()};
+    EXPECT_EQ(receiver.PumpReceive(), 1);
+    EXPECT_EQ(receiver.PumpReceive(), 0);
+    EXPECT_EQ(window.disconnects, 1);
+    EXPECT_FALSE(receiver.DataReady());
+    EXPECT_EQ(receiver.PumpReceive(), 0);
+    EXPECT_EQ(window.disconnects, 1);
+    EXPECT_EQ(window.shown, std::vector<std::string>{"last"});
+}
+
+TEST_F(ReceivePathTest, EndedConnectionDropsWaitingEcho) {
+    receiver.PlaceEcho("ab", 2);
+    link.receiveScript = {FakeConnection::EndMark(), "later"};
+    EXPECT_EQ(receiver.PumpReceive(), 0);
+    EXPECT_EQ(receiver.EchoCount(), 0);
+    receiver.MarkDataReady();
+    receiver.PumpReceive();
+    EXPECT_EQ(window.shown, std::vector<std::string>{"later"});
+}
+
+TEST_F(ReceivePathTest, NothingIsReadBeforeTheWindowIsLinked) {
+    FakeWindow other;
+    ReceivePath unlinked{other};
+    unlinked.MarkDataReady();
+    EXPECT_EQ(unlinked.PumpReceive(), 0);
+    EXPECT_EQ(unlinked.EchoRoom(), 0);
+}
+
+TEST_F(ReceivePathTest, NothingIsReadWhileHeld) {
+    window.held = 1;
+    link.receiveScript = {"data"};
+    EXPECT_EQ(receiver.PumpReceive(), 0);
+    EXPECT_TRUE(link.receiveSizes.empty());
+    EXPECT_TRUE(receiver.DataReady());
+    window.held = 0;
+    EXPECT_EQ(receiver.PumpReceive(), 1);
+    EXPECT_EQ(window.shown, std::vector<std::string>{"data"});
+}
+
+TEST_F(ReceivePathTest, DisplayWhileHeldDefersTheBlock) {
+    window.held = 1;
+    EXPECT_EQ(receiver.DisplayReceived("later", 5), 0);
+    EXPECT_EQ(window.deferred, std::vector<std::string>{"later"});
+    EXPECT_TRUE(window.shown.empty());
+    window.held = 0;
+    EXPECT_EQ(receiver.DisplayReceived("now", 3), 1);
+    EXPECT_EQ(window.shown, std::vector<std::string>{"now"});
+}
+
+TEST_F(ReceivePathTest, LocalLineIsShownEvenWhileHeld) {
+    window.held = 1;
+    receiver.ShowLocalLine("Using WSOCK32.DLL");
+    EXPECT_EQ(window.AllShown(), "Using WSOCK32.DLL\r\n");
+    EXPECT_EQ(window.changesShown, 1);
+    EXPECT_TRUE(window.deferred.empty());
+    EXPECT_EQ(window.held, 1);
+}
+
+TEST_F(ReceivePathTest, EchoRoomIsTheWholeBufferOnlyWhenItIsFree) {
+    EXPECT_EQ(receiver.EchoRoom(), 1024);
+    receiver.PlaceEcho("x", 1);
+    EXPECT_EQ(receiver.EchoRoom(), 0);
+    receiver.PumpReceive();
+    EXPECT_EQ(receiver.EchoRoom(), 1024);
+    window.held = 1;
+    EXPECT_EQ(receiver.EchoRoom(), 0);
+}
+
+TEST(ConnectionTest, DefaultsDoNothingAndTheNewestIsCurrent) {
+    {
+        Connection first;
+        EXPECT_EQ(Connection::Current(), &first);
+        char buffer[4] = {};
+        EXPECT_EQ(first.Open(nullptr, "lumo.ini", nullptr), 0);
+        EXPECT_EQ(first.Connect("host", 23), 0);
+        EXPECT_EQ(first.Send("ab", 2), 0);
+        EXPECT_EQ(first.Receive(buffer, 4), 0);
+        EXPECT_EQ(first.connected, 0);
+        Connection second;
+        EXPECT_EQ(Connection::Current(), &second);
+    }
+    EXPECT_EQ(Connection::Current(), nullptr);
+}
+
+} // namespace
