@@ -1,0 +1,218 @@
+#pragma once
+
+#include "emulator/CharsetState.h"
+#include "emulator/CsiParams.h"
+#include "emulator/EmulatorHost.h"
+#include "emulator/TerminalSettings.h"
+#include "screen/Cell.h"
+
+class ScreenBuffer;
+
+// The terminal emulator: turns the byte stream from the host into operations
+// on the screen buffer, as a DEC VT100 or VT200 (with their VT52 mode) or a
+// plain teletype. Fields are plain integers, flags 0 or 1; rows and columns
+// are 0-based. The window reads the modes (key translation, local echo) and
+// the cursor; it changes the options only through ApplySettings.
+class Emulator {
+  public:
+    enum ParserState { Ground, Escape, CsiParameter, SequenceTail, Vt52Row, Vt52Column };
+    enum Emulation { Tty = 0, Vt100 = 1, Vt200 = 2 };
+    // Parameter and intermediate characters of one sequence kept at most.
+    static constexpr int MaxSequenceChars = 256;
+
+    // Reads the options and resets the terminal; the cursor starts at row 0,
+    // column 0. Without a host, replies, beeps and window calls go nowhere.
+    Emulator(ScreenBuffer& screen, const TerminalSettings& settings = TerminalSettings(),
+             EmulatorHost* host = nullptr);
+    Emulator(const Emulator&) = delete;
+    Emulator& operator=(const Emulator&) = delete;
+
+    void SetHost(EmulatorHost* host);
+
+    // Takes a block of received bytes, after Telnet processing, in any size;
+    // a sequence split across blocks is completed by the next block.
+    void ProcessInput(const unsigned char* bytes, int length);
+    void ProcessInput(const char* bytes, int length);
+
+    // The three writers that ProcessInput chooses among.
+    void ParseVt(const unsigned char* bytes, int length);
+    void WriteTty(const unsigned char* bytes, int length);
+    void WriteMonitor(const unsigned char* bytes, int length);
+    // The ground-state action for one byte of VT100 or VT200 emulation.
+    void ExecuteControl(unsigned char b);
+
+    // Full reset of modes, character sets and geometry; keeps the screen, the
+    // cursor, autowrap, newline mode and local echo.
+    void ResetTerminal();
+    // Margins, tab stops, line widths and saved cursor for the current
+    // logical size; the window calls it whenever that size changes.
+    void ResetGeometry();
+    // Sends the screen size when size reports are on.
+    void ReportSize();
+    // Switches to 132 or 80 columns, clearing the screen into history.
+    void SetColumns(int c);
+    // 0 enters VT52 mode, 1 leaves it.
+    void SetAnsiMode(int mode);
+
+    void Index();
+    void ReverseIndex();
+    // whole 1: the screen, 0: the cursor line; type 0 from the cursor, 1 up to
+    // it, 2 all.
+    void EraseArea(int whole, int type);
+    void SendReply(const char* text);
+
+    // The options as the settings file and the dialog see them.
+    TerminalSettings CurrentSettings() const;
+    // Takes the dialog's options: a reset when resetNeeded, else new
+    // character sets when charsetChanged; the other options act at once.
+    void ApplySettings(const TerminalSettings& settings, int resetNeeded, int charsetChanged);
+    // The "Multinational character set" menu command.
+    void ToggleMultinational();
+
+    // Options.
+    int emulation;
+    int multinational;
+    int nationalSet;
+    int localEcho;
+    int bsSendsCtrlH;
+    int homeSendsCtrlA;
+    int autowrap;
+    int newlineMode;
+    int monitorMode;
+
+    // Modes.
+    int ansiMode;
+    int cursorKeyMode;
+    int keypadMode;
+    int insertMode;
+    int originMode;
+    int printerController;
+    int autoPrint;
+    int printExtent;
+    int printFormFeed;
+    int sizeReports;
+
+    // Cursor, attribute, region, tabs and line widths. cursorCol may equal
+    // the column count after a graphic character (pending wrap).
+    int cursorRow;
+    int cursorCol;
+    int attribute;
+    int scrollTop;
+    int scrollBottom;
+    unsigned char tabStops[LineWidth];
+    unsigned char lineWidth[MaxLines];
+
+    // What DECSC saved; savedRow -1 means nothing is saved.
+    int savedRow;
+    int savedCol;
+    int savedAttribute;
+    int savedOriginMode;
+
+    // Options kept while VT52 mode lasts.
+    int vt52SavedNational;
+    int vt52SavedMultinational;
+    int vt52SavedKeypad;
+
+    CharsetState charsets;
+    ParserState parserState;
+    int singleShift;
+
+  private:
+    int Columns() const;
+    int Lines() const;
+    int Width() const { return lineWidth[cursorRow]; }
+    void CopySettings(const TerminalSettings& settings);
+    void SetMultinational(int on);
+
+    // Parser.
+    void CheckGeometry();
+    void ParseByte(unsigned char b);
+    void EnterSequence(unsigned char b);
+    void CollectParameter(unsigned char b);
+    void HandleTail(unsigned char b);
+    void FinishSequence(unsigned char b);
+    int IsPrinterControllerEnd() const;
+    void Vt52SetRow(unsigned char b);
+    void Vt52SetColumn(unsigned char b);
+    void EndSingleShift();
+
+    // Ground state.
+    void WriteGraphic(unsigned char glyph);
+    void ResolvePendingWrap(int w);
+    void Backspace(int w);
+    void HorizontalTab();
+    void LineFeed();
+    void ShowMonitorChar(unsigned char c);
+
+    // Dispatchers: 1 when the sequence was recognised.
+    int DispatchCsi();
+    int DispatchPrivateCsi(const CsiParams& p);
+    int DispatchEscape();
+    int DispatchEscapeIntermediate();
+    int DispatchLineAttribute();
+    int Designate();
+    int DispatchVt52();
+
+    // Cursor motion.
+    void CursorUp(int k);
+    void CursorDown(int k);
+    void CursorForward(int k);
+    void CursorBackward(int k);
+    void CursorPosition(int row, int col);
+    void CursorHome();
+    void NextLine();
+
+    // Editing.
+    void InsertCharacters(int k);
+    void DeleteCharacters(int k);
+    void EraseCharacters(int k);
+    void InsertLines(int k);
+    void DeleteLines(int k);
+    void ResetLineWidths(int first, int last);
+    void ResetErasedLineWidths(int type);
+    void AlignmentFill();
+    void DoubleWidth();
+    void SingleWidth();
+
+    // Modes, tabs, attributes and saved state.
+    int SetMode(int mode, int on);
+    int SetPrivateMode(int mode, int on);
+    int EnterVt52Mode();
+    int MediaCopy(int p0);
+    int PrivateMediaCopy(int p0);
+    void SetRegion(int top, int bottom);
+    void SelectGraphicRendition(const CsiParams& p);
+    void SetTabStop();
+    void ClearTabStop();
+    void ClearAllTabStops();
+    int ClearTabs(int type);
+    void SaveCursor();
+    void RestoreCursor();
+    void FullReset();
+    void SingleShift(int g);
+
+    // Reports.
+    void Identify();
+    int DeviceAttributes(int p0);
+    int StatusReport(int p0);
+    void CursorPositionReport();
+    int PrinterStatusReport(int p0);
+    void SetSizeReports(int on);
+
+    ScreenBuffer& screen_;
+    EmulatorHost defaultHost_;
+    EmulatorHost* host_;
+
+    unsigned char paramChars[MaxSequenceChars];
+    int paramCount;
+    unsigned char interChars[MaxSequenceChars];
+    int interCount;
+    unsigned char finalChar;
+    int csiSeen;
+    // Set when the byte being handled began a single shift, which then
+    // applies to the next byte rather than ending at once.
+    int shiftStartedNow;
+    // The logical size that margins and tab stops were last laid out for.
+    int geometryLines;
+    int geometryColumns;
+};

@@ -1,0 +1,154 @@
+#include "emulator/Emulator.h"
+#include "screen/ScreenBuffer.h"
+
+namespace {
+
+constexpr unsigned char NUL = 0;
+constexpr unsigned char CAN = 24;
+constexpr unsigned char SUB = 26;
+constexpr unsigned char ESC = 27;
+constexpr unsigned char DEL = 127;
+
+int Clamp(int v, int low, int high) {
+    return v < low ? low : v > high ? high : v;
+}
+
+} // namespace
+
+void Emulator::ProcessInput(const unsigned char* bytes, int length) {
+    if (bytes == nullptr || length <= 0) return;
+    CheckGeometry();
+    if (monitorMode)
+        WriteMonitor(bytes, length);
+    else if (emulation == Vt100 || emulation == Vt200)
+        ParseVt(bytes, length);
+    else
+        WriteTty(bytes, length);
+}
+
+void Emulator::ProcessInput(const char* bytes, int length) {
+    ProcessInput(reinterpret_cast<const unsigned char*>(bytes), length);
+}
+
+// Margins, tab stops and line widths follow the logical size; a size change
+// that the window did not announce is caught here before any byte uses them.
+void Emulator::CheckGeometry() {
+    if (Lines() != geometryLines || Columns() != geometryColumns) ResetGeometry();
+}
+
+void Emulator::ParseVt(const unsigned char* bytes, int length) {
+    for (int i = 0; i < length; ++i) {
+        unsigned char b = bytes[i];
+        // Eight-bit controls stand for ESC and the byte 64 below them.
+        if (b >= 128 && b <= 159 && (emulation == Vt200 || multinational) && !printerController) {
+            ParseByte(ESC);
+            ParseByte(static_cast<unsigned char>(b - 64));
+        } else {
+            ParseByte(b);
+        }
+    }
+}
+
+void Emulator::ParseByte(unsigned char b) {
+    shiftStartedNow = 0;
+    if (!multinational) b &= 127;
+    if (b == NUL || b == DEL) return;
+    if (parserState != Ground && b < 32 && b != ESC) {
+        if (b == CAN || b == SUB) {
+            // The sequence is abandoned and a space marks where it stood.
+            parserState = Ground;
+            b = ' ';
+        } else {
+            ExecuteControl(b);
+        }
+    }
+    if (b == ESC) {
+        parserState = Escape;
+        return;
+    }
+    switch (parserState) {
+    case Ground: ExecuteControl(b); break;
+    case Escape: EnterSequence(b); break;
+    case CsiParameter: CollectParameter(b); break;
+    case SequenceTail: HandleTail(b); break;
+    case Vt52Row: Vt52SetRow(b); break;
+    case Vt52Column: Vt52SetColumn(b); break;
+    }
+    if (parserState == Ground && singleShift && !shiftStartedNow) EndSingleShift();
+}
+
+void Emulator::EnterSequence(unsigned char b) {
+    paramCount = 0;
+    interCount = 0;
+    finalChar = 0;
+    csiSeen = b == '[';
+    if (csiSeen) {
+        parserState = CsiParameter;
+        return;
+    }
+    parserState = SequenceTail;
+    HandleTail(b);
+}
+
+// Leading zeros vanish, so a parameter written "0" or "00" is empty.
+void Emulator::CollectParameter(unsigned char b) {
+    if (b < '0' || b > '?') {
+        parserState = SequenceTail;
+        HandleTail(b);
+        return;
+    }
+    if (b == '0') {
+        int afterDigit = paramCount > 0 && paramChars[paramCount - 1] >= '0' &&
+                         paramChars[paramCount - 1] <= '9';
+        if (!afterDigit) return;
+    }
+    if (paramCount < MaxSequenceChars) paramChars[paramCount++] = b;
+}
+
+void Emulator::HandleTail(unsigned char b) {
+    if (b >= ' ' && b <= '/') {
+        if (interCount < MaxSequenceChars) interChars[interCount++] = b;
+        return;
+    }
+    FinishSequence(b);
+}
+
+void Emulator::FinishSequence(unsigned char b) {
+    parserState = Ground;
+    finalChar = b;
+    if (printerController) {
+        // There is no printer: every sequence but the end of printer
+        // controller mode is discarded with the rest of the data.
+        if (IsPrinterControllerEnd()) printerController = 0;
+        return;
+    }
+    if (csiSeen)
+        DispatchCsi();
+    else if (ansiMode)
+        DispatchEscape();
+    else if (interCount == 0 && b == 'Y')
+        parserState = Vt52Row;
+    else if (interCount == 0)
+        DispatchVt52();
+}
+
+int Emulator::IsPrinterControllerEnd() const {
+    if (ansiMode) return csiSeen && paramCount == 1 && paramChars[0] == '4' && finalChar == 'i';
+    return !csiSeen && interCount == 0 && finalChar == 'X';
+}
+
+// The VT52 cursor address is absolute: no region, no origin mode.
+void Emulator::Vt52SetRow(unsigned char b) {
+    cursorRow = Clamp(b - 32, 0, Lines() - 1);
+    parserState = Vt52Column;
+}
+
+void Emulator::Vt52SetColumn(unsigned char b) {
+    cursorCol = Clamp((b - 32) * Width(), 0, Columns() - 1);
+    parserState = Ground;
+}
+
+void Emulator::EndSingleShift() {
+    charsets.RestoreCharsets();
+    singleShift = 0;
+}
