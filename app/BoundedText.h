@@ -1,0 +1,21 @@
+#pragma once
+
+// Text helpers for the fixed, zero-terminated buffers of the settings and
+// the command line. Each takes the buffer's whole size and never writes
+// outside it; the result is always terminated when size is at least 1.
+
+// Copies src into out, cut to size - 1 characters; returns the length copied.
+int CopyText(char* out, int size, const char* src);
+
+// Appends src to the text already in out, cut to fit; returns the new length.
+int AppendText(char* out, int size, const char* src);
+
+// Length of text, or -1 when it does not fit a buffer of size bytes.
+int FittingLength(const char* text, int size);
+
+// Upper-cases text in place as the Windows (ANSI) character set does:
+// the ASCII letters and the accented letters of the upper half.
+void UpperCaseAnsi(char* text);
+
+// The ANSI upper-case form of one byte.
+unsigned char UpperAnsi(unsigned char c);

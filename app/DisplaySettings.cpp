@@ -1,0 +1,37 @@
+#include "app/DisplaySettings.h"
+
+#include "app/Profile.h"
+#include "app/SettingsValues.h"
+
+namespace {
+const char Window[] = "Window";
+}
+
+int ClampColumns(int stored) {
+    if (stored < 5) return MinLogicalColumns;
+    return stored > MaxLogicalColumns ? MaxLogicalColumns : stored;
+}
+
+int ClampLines(int stored) {
+    if (stored < MinLogicalLines) return MinLogicalLines;
+    return stored > MaxLogicalLines ? MaxLogicalLines : stored;
+}
+
+DisplaySettings ReadDisplaySettings(Profile& profile) {
+    DisplaySettings s;
+    s.columns = ClampColumns(profile.GetInt(Window, "LogicalColumns", DefaultLogicalColumns));
+    s.lines = ClampLines(profile.GetInt(Window, "LogicalLines", DefaultLogicalLines));
+    profile.GetString(Window, "Font", "Courier", s.fontFace, FontFaceSize);
+    s.fontSize =
+        ReadInRange(profile, Window, "FontSize", DefaultFontSize, MinFontSize, MaxFontSize);
+    s.colorScheme = profile.GetInt(Window, "ColorScheme", 0);
+    return s;
+}
+
+void WriteDisplaySettings(Profile& profile, const DisplaySettings& s) {
+    WriteInt(profile, Window, "ColorScheme", s.colorScheme);
+    profile.WriteString(Window, "Font", s.fontFace);
+    WriteInt(profile, Window, "FontSize", s.fontSize);
+    WriteInt(profile, Window, "LogicalLines", s.lines);
+    WriteInt(profile, Window, "LogicalColumns", s.columns);
+}

@@ -1,0 +1,27 @@
+#include "app/LoggingSettings.h"
+
+#include "app/Profile.h"
+#include "app/SettingsValues.h"
+
+namespace {
+const char Logging[] = "Logging";
+}
+
+LoggingSettings ReadLoggingSettings(Profile& profile, const char* windowsDirectory,
+                                    const char* settingsPath) {
+    LoggingSettings s;
+    char defaultPath[LogFilePathSize];
+    MakeDefaultLogFile(windowsDirectory, settingsPath, defaultPath);
+    profile.GetString(Logging, "LogFile", defaultPath, s.logFilePath, LogFilePathSize);
+    s.active = ReadFlag(profile, Logging, "Active", 0);
+    s.logPolicy =
+        profile.GetInt(Logging, "Policy", LinesOnly) == AllRcvdChars ? AllRcvdChars : LinesOnly;
+    s.loggingMode = s.active ? s.logPolicy : 0;
+    return s;
+}
+
+void WriteLoggingSettings(Profile& profile, const LoggingSettings& s) {
+    profile.WriteString(Logging, "LogFile", s.logFilePath);
+    WriteInt(profile, Logging, "Policy", s.logPolicy);
+    profile.WriteString(Logging, "Active", s.loggingMode != 0 ? "1" : "0");
+}

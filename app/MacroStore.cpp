@@ -1,0 +1,81 @@
+#include "app/MacroStore.h"
+
+#include "app/BoundedText.h"
+#include "app/Profile.h"
+
+#include <cstring>
+
+namespace {
+
+const char Macros[] = "Macros";
+
+// Whether the section has the key, whatever its value: a missing key
+// yields each of two different defaults, a present one its value both times.
+bool KeyExists(Profile& profile, const char* key) {
+    char a[2], b[2];
+    profile.GetString(Macros, key, "\x01", a, sizeof a);
+    profile.GetString(Macros, key, "\x02", b, sizeof b);
+    return a[0] == b[0];
+}
+
+// The start of the last name in a list of used bytes (each name with its zero).
+char* LastName(char* names, int used) {
+    int start = used - 1;
+    while (start > 0 && names[start - 1] != 0)
+        --start;
+    return names + start;
+}
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+} // namespace
+
+void ReadMacroList(Profile& profile, MacroList& list) {
+    const int used = profile.ListKeys(Macros, list.macroNames, MacroNamesSize);
+    if (used == MacroNamesSize - 2 && used > 0) {
+        char* last = LastName(list.macroNames, used);
+        if (!KeyExists(profile, last)) *last = 0;
+    }
+    list.macroCount = 0;
+    for (const char* p = list.macroNames; *p; p += std::strlen(p) + 1)
+        ++list.macroCount;
+}
+
+const char* MacroNameAt(const MacroList& list, int index) {
+    if (index < 0 || index >= list.macroCount) return "";
+    const char* p = list.macroNames;
+    for (int i = 0; i < index; ++i)
+        p += std::strlen(p) + 1;
+    return p;
+}
+
+int ReadMacroDefinition(Profile& profile, const char* name,
+                        char (&definition)[MacroDefinitionSize]) {
+    return profile.GetString(Macros, name, "", definition, MacroDefinitionSize);
+}
+
+bool IsStorableMacroName(const char* name) {
+    while (IsBlank(*name))
+        ++name;
+    int length = int(std::strlen(name));
+    while (length > 0 && IsBlank(name[length - 1]))
+        --length;
+    if (length == 0 || length > MacroNameSize - 1 || name[0] == '[' || name[0] == ';') return false;
+    for (int i = 0; i < length; ++i)
+        if (name[i] == '=' || static_cast<unsigned char>(name[i]) < 32) return false;
+    return true;
+}
+
+bool SaveMacro(Profile& profile, const char* name, const char* definition) {
+    if (!IsStorableMacroName(name) || std::strpbrk(definition, "\r\n")) return false;
+    char stored[MacroDefinitionSize];
+    CopyText(stored, MacroDefinitionSize, definition);
+    profile.WriteString(Macros, name, stored);
+    return true;
+}
+
+void DeleteMacro(Profile& profile, const char* name) {
+    profile.WriteString(Macros, name, nullptr);
+}
