@@ -1,0 +1,125 @@
+#include "screen/ScreenTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Records of 132 characters take 134 bytes: 122 of them fill a block.
+constexpr int LongLinesPerBlock = StoreBlockSize / (LineWidth + 2);
+
+class StoreRecordTest : public ::testing::Test {
+  protected:
+    void Append(const std::string& text) { store.AppendLine(Counted(text).data()); }
+    void AppendLongLines(int from, int to) {
+        for (int i = from; i < to; i += 1)
+            Append(LongLine(i));
+    }
+    BlockPool pool;
+    ScrollbackStore store{pool};
+};
+
+TEST_F(StoreRecordTest, LinesOfEveryLengthReadBackBothWays) {
+    std::vector<std::string> lines{"", "a", std::string(80, 'b'), std::string(128, 'c'),
+                                   LongLine(7)};
+    for (const std::string& line : lines)
+        Append(line);
+    EXPECT_EQ(store.LineCount(), 5);
+    EXPECT_EQ(StoreLines(store), lines);
+    store.SeekEnd();
+    for (int i = 4; i >= 0; i -= 1) {
+        ASSERT_TRUE(store.SkipBack());
+        store.SaveCursor();
+        EXPECT_EQ(ReadLine(store), lines[i]);
+        store.RestoreCursor();
+    }
+    EXPECT_FALSE(store.SkipBack());
+}
+
+TEST_F(StoreRecordTest, ReadingPastTheEndLeavesTheOutputUntouched) {
+    Append("only");
+    store.SeekEnd();
+    unsigned char out[CountedLineSize];
+    out[0] = 99;
+    EXPECT_FALSE(store.ReadNextLine(out));
+    EXPECT_EQ(out[0], 99);
+    EXPECT_FALSE(store.SkipForward());
+}
+
+TEST_F(StoreRecordTest, OverlongCountIsCutToALineWidth) {
+    std::vector<unsigned char> text = Counted(std::string(200, 'k'));
+    store.AppendLine(text.data());
+    EXPECT_EQ(StoreLines(store), (std::vector<std::string>{std::string(LineWidth, 'k')}));
+}
+
+TEST_F(StoreRecordTest, RecordsNeverSpanBlocksAndWalksCrossBoundaries) {
+    AppendLongLines(0, LongLinesPerBlock);
+    EXPECT_EQ(store.BlockCount(), 1);
+    AppendLongLines(LongLinesPerBlock, LongLinesPerBlock + 2);
+    EXPECT_EQ(store.BlockCount(), 2);
+    std::vector<std::string> lines = StoreLines(store);
+    ASSERT_EQ(lines.size(), size_t(LongLinesPerBlock + 2));
+    for (int i = 0; i < LongLinesPerBlock + 2; i += 1)
+        EXPECT_EQ(lines[i], LongLine(i));
+    store.SeekEnd();
+    for (int i = 0; i < 3; i += 1)
+        store.SkipBack();
+    EXPECT_EQ(ReadLine(store), LongLine(LongLinesPerBlock - 1));
+    EXPECT_EQ(ReadLine(store), LongLine(LongLinesPerBlock));
+}
+
+TEST_F(StoreRecordTest, RemovingTheNewestLineGivesBackAnEmptiedBlock) {
+    AppendLongLines(0, LongLinesPerBlock + 1);
+    int freeBefore = pool.freeCount;
+    store.RemoveNewestLine();
+    EXPECT_EQ(store.BlockCount(), 1);
+    EXPECT_EQ(pool.freeCount, freeBefore + 1);
+    EXPECT_EQ(store.LineCount(), LongLinesPerBlock);
+    store.RemoveNewestLine();
+    Append("after");
+    std::vector<std::string> lines = StoreLines(store);
+    EXPECT_EQ(lines.size(), size_t(LongLinesPerBlock));
+    EXPECT_EQ(lines[LongLinesPerBlock - 2], LongLine(LongLinesPerBlock - 2));
+    EXPECT_EQ(lines.back(), "after");
+}
+
+TEST_F(StoreRecordTest, RemovingFromAnEmptyStoreDoesNothing) {
+    store.RemoveNewestLine();
+    store.RemoveOldestLines(5);
+    EXPECT_EQ(store.LineCount(), 0);
+    Append("x");
+    EXPECT_EQ(StoreLines(store), (std::vector<std::string>{"x"}));
+}
+
+TEST_F(StoreRecordTest, RemovingOldestLinesReleasesWholeBlocksAndKeepsTheRest) {
+    AppendLongLines(0, 2 * LongLinesPerBlock + 5);
+    int inUse = pool.blocksInUse;
+    store.RemoveOldestLines(LongLinesPerBlock + 3);
+    EXPECT_EQ(pool.blocksInUse, inUse - 1);
+    EXPECT_EQ(store.LineCount(), LongLinesPerBlock + 2);
+    EXPECT_EQ(ReadLine(store), LongLine(LongLinesPerBlock + 3)); // cursor at the oldest
+    std::vector<std::string> lines = StoreLines(store);
+    EXPECT_EQ(lines.size(), size_t(LongLinesPerBlock + 2));
+    EXPECT_EQ(lines.back(), LongLine(2 * LongLinesPerBlock + 4));
+}
+
+TEST_F(StoreRecordTest, RemovingMoreThanAllLeavesOneEmptyBlock) {
+    AppendLongLines(0, 3 * LongLinesPerBlock);
+    store.RemoveOldestLines(100000);
+    EXPECT_EQ(store.LineCount(), 0);
+    EXPECT_EQ(store.BlockCount(), 1);
+    EXPECT_EQ(ReadLine(store), "<end>");
+    Append("fresh");
+    EXPECT_EQ(StoreLines(store), (std::vector<std::string>{"fresh"}));
+}
+
+TEST_F(StoreRecordTest, FreeAllReleasesEveryBlockAndRestoresTheReserve) {
+    AppendLongLines(0, 3 * LongLinesPerBlock);
+    store.LowerReserve();
+    store.FreeAll();
+    EXPECT_EQ(pool.blocksInUse, 0);
+    EXPECT_EQ(pool.reserve, 1);
+    EXPECT_EQ(store.LineCount(), 0);
+    EXPECT_EQ(ReadLine(store), "<end>");
+}
+
+} // namespace
