@@ -43,6 +43,25 @@ TEST_F(BatchedScrollTest, UpwardThenDownwardFlushesInBetween) {
     EXPECT_EQ(RowText(screen, 1), "r1");
 }
 
+TEST_F(BatchedScrollTest, DownwardScrollsJoinOnlyWithTheSameBottom) {
+    screen.ScrollRegion(0, 23, -1, 0);
+    screen.ScrollRegion(0, 23, -1, 0);
+    EXPECT_TRUE(view.events.empty());
+    screen.ScrollRegion(0, 20, -1, 0);
+    EXPECT_EQ(view.events,
+              (std::vector<ViewEvent>{Scroll(0, 24, -2, 80), Inval(0, 2, 0, 80), Update()}));
+    EXPECT_EQ(RowText(screen, 3), "r0");
+}
+
+TEST_F(BatchedScrollTest, WriteIntoTheTopCleanRowShrinksTheRangeFromAbove) {
+    screen.ScrollRegion(0, 23, 1, 0);
+    WriteText(screen, 0, 0, "top");
+    screen.ScrollRegion(0, 23, 1, 0);
+    EXPECT_EQ(view.events,
+              (std::vector<ViewEvent>{Inval(0, 1, 0, 3), Scroll(1, 24, 1, 80), Inval(0, 1, 0, 80),
+                                      Inval(23, 24, 0, 80), Update()}));
+}
+
 TEST_F(BatchedScrollTest, ScrollOfAnotherRegionFlushesFirst) {
     screen.ScrollRegion(0, 23, 1, 0);
     screen.ScrollRegion(5, 23, 1, 0);
