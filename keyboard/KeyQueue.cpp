@@ -34,7 +34,6 @@ void KeyQueue::PumpKeys() {
         } else {
             sendQueue.FlushQueue();
             ActOnMarker(code);
-            if (pauseActive) return;
         }
     }
     sendQueue.FlushQueue();
