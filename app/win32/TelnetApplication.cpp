@@ -1,0 +1,49 @@
+#include "app/win32/TelnetApplication.h"
+
+#include "app/win32/TerminalWindow.h"
+
+namespace {
+
+const char ProgramCaption[] = "LUMO/NT";
+const int RequiredVersion = 3 * 256 + 10;
+
+// Major version in the low byte of the low word, minor in its high byte.
+int WindowsVersion() {
+    DWORD version = GetVersion();
+    return LOBYTE(LOWORD(version)) * 256 + HIBYTE(LOWORD(version));
+}
+
+bool RegisterTerminalClass(HINSTANCE instance) {
+    WNDCLASSA windowClass = {};
+    windowClass.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
+    windowClass.lpfnWndProc = &Window::CommonWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hIcon = LoadIconA(instance, "LUMO32");
+    windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_IBEAM));
+    windowClass.lpszMenuName = "LUMO32";
+    windowClass.lpszClassName = TerminalWindow::ClassName;
+    return RegisterClassA(&windowClass) != 0;
+}
+
+} // namespace
+
+bool TelnetApplication::StartFirstInstance() {
+    if (WindowsVersion() < RequiredVersion) {
+        MessageBoxA(nullptr, "This program requires Windows version 3.1", ProgramCaption,
+                    MB_OK | MB_ICONSTOP);
+        return false;
+    }
+    return RegisterTerminalClass(instance);
+}
+
+bool TelnetApplication::StartInstance() {
+    TerminalWindow* window = new TerminalWindow;
+    if (!window) return false;
+    SetMainWindow(window);
+    if (!window->Start(ProgramCaption, showCommand)) {
+        delete window;
+        SetMainWindow(nullptr);
+        return false;
+    }
+    return true;
+}

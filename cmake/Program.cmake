@@ -1,0 +1,48 @@
+# Windows build: the program LUMO32.EXE and the console programs that the
+# end-to-end tests run beside it under Wine. Everything is linked statically,
+# so that the executables import nothing but the system's own DLLs.
+enable_language(RC)
+get_property(components GLOBAL PROPERTY LUMO_COMPONENTS)
+
+set(LUMO_SYSTEM_LIBS -lwsock32 -lcomdlg32 -lgdi32)
+set(LUMO_STATIC_LINK -static -static-libgcc -static-libstdc++)
+
+file(GLOB winlib_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/winlib/*.cpp)
+add_library(lumo_winlib STATIC ${winlib_sources})
+target_include_directories(lumo_winlib PUBLIC ${PROJECT_SOURCE_DIR})
+target_compile_definitions(lumo_winlib PUBLIC WIN32_LEAN_AND_MEAN)
+
+file(GLOB shell_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/*/win32/*.cpp)
+add_executable(lumo32 WIN32 ${shell_sources} ${PROJECT_SOURCE_DIR}/resources/LUMO32.rc)
+set_target_properties(lumo32 PROPERTIES OUTPUT_NAME LUMO32 SUFFIX .EXE)
+target_link_libraries(lumo32 PRIVATE lumo_winlib)
+foreach(component ${components})
+    target_link_libraries(lumo32 PRIVATE lumo_${component})
+endforeach()
+target_link_libraries(lumo32 PRIVATE ${LUMO_SYSTEM_LIBS})
+target_link_options(lumo32 PRIVATE -mwindows ${LUMO_STATIC_LINK})
+
+# tests/e2e/probe: reads captions, menus and message boxes of a running
+# program and presses their buttons, as UI automation tools do.
+file(GLOB probe_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/e2e/probe/*.cpp)
+if(probe_sources)
+    add_executable(lumoprobe ${probe_sources})
+    target_link_libraries(lumoprobe PRIVATE ${LUMO_SYSTEM_LIBS})
+    target_link_options(lumoprobe PRIVATE -mconsole ${LUMO_STATIC_LINK})
+endif()
+
+# The probe's hook DLL, loaded into the program under test to read its menu.
+file(GLOB probe_hook_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/e2e/probehook/*.cpp)
+if(probe_hook_sources)
+    add_library(lumoprobehook SHARED ${probe_hook_sources})
+    set_target_properties(lumoprobehook PROPERTIES PREFIX "" OUTPUT_NAME lumoprobehook)
+    target_link_options(lumoprobehook PRIVATE -Wl,--kill-at ${LUMO_STATIC_LINK})
+endif()
+
+# tests/e2e/winlib: checks of the class library that need real windows.
+file(GLOB winlib_check_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/e2e/winlib/*.cpp)
+if(winlib_check_sources)
+    add_executable(winlibcheck ${winlib_check_sources} ${PROJECT_SOURCE_DIR}/resources/LUMO32.rc)
+    target_link_libraries(winlibcheck PRIVATE lumo_winlib ${LUMO_SYSTEM_LIBS})
+    target_link_options(winlibcheck PRIVATE -mconsole ${LUMO_STATIC_LINK})
+endif()

@@ -1,0 +1,193 @@
+// lumoprobe: looks at the windows of a running program and acts on them the
+// way UI automation tools do, through the ordinary Win32 API. One command per
+// run; results go to standard output as tab-separated lines.
+//
+//   lumoprobe windows               top-level windows: handle, pid, class, visible, title
+//   lumoprobe children HWND         child windows: handle, id, class, style, text
+//   lumoprobe menu HWND [init]      the window's menu: depth, position, id, type, state,
+//                                   text; "init" sends WM_INITMENU first
+//   lumoprobe command HWND ID       posts WM_COMMAND ID
+//   lumoprobe close HWND            posts WM_CLOSE
+//   lumoprobe click HWND TEXT       clicks the child button whose text is TEXT
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+HWND ParseHandle(const char* text) {
+    return reinterpret_cast<HWND>(static_cast<INT_PTR>(std::strtoll(text, nullptr, 0)));
+}
+
+// Tabs and line breaks inside texts are written as \t and \n.
+void PrintText(const char* text) {
+    for (const char* p = text; *p; ++p) {
+        if (*p == '\t')
+            std::fputs("\\t", stdout);
+        else if (*p == '\n')
+            std::fputs("\\n", stdout);
+        else if (*p != '\r')
+            std::fputc(*p, stdout);
+    }
+}
+
+BOOL CALLBACK ListTopLevel(HWND window, LPARAM) {
+    char className[128] = "";
+    char title[256] = "";
+    DWORD process = 0;
+    GetClassNameA(window, className, sizeof className);
+    GetWindowTextA(window, title, sizeof title);
+    GetWindowThreadProcessId(window, &process);
+    std::printf("%p\t%lu\t%s\t%d\t", static_cast<void*>(window), process, className,
+                IsWindowVisible(window) ? 1 : 0);
+    PrintText(title);
+    std::printf("\n");
+    return TRUE;
+}
+
+BOOL CALLBACK ListChild(HWND window, LPARAM) {
+    char className[128] = "";
+    char text[512] = "";
+    GetClassNameA(window, className, sizeof className);
+    GetWindowTextA(window, text, sizeof text);
+    std::printf("%p\t%d\t%s\t%08lx\t", static_cast<void*>(window), GetDlgCtrlID(window), className,
+                static_cast<unsigned long>(GetWindowLongA(window, GWL_STYLE)));
+    PrintText(text);
+    std::printf("\n");
+    return TRUE;
+}
+
+struct ButtonSearch {
+    const char* text;
+    HWND found;
+};
+
+BOOL CALLBACK FindButton(HWND window, LPARAM data) {
+    ButtonSearch* search = reinterpret_cast<ButtonSearch*>(data);
+    char text[256] = "";
+    GetWindowTextA(window, text, sizeof text);
+    if (std::strcmp(text, search->text) != 0) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+int Click(HWND dialog, const char* text) {
+    ButtonSearch search = {text, nullptr};
+    EnumChildWindows(dialog, FindButton, reinterpret_cast<LPARAM>(&search));
+    if (!search.found) {
+        std::fprintf(stderr, "no button \"%s\"\n", text);
+        return 1;
+    }
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(search.found), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(search.found));
+    return 0;
+}
+
+// Menus cannot be read from another process, so the probe hooks the
+// window's thread with lumoprobehook.dll (beside this program) and receives
+// the menu as text through WM_COPYDATA.
+struct MenuReply {
+    bool received;
+    bool hasMenu;
+    char text[16384];
+};
+
+LRESULT CALLBACK ReplyProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_COPYDATA) return DefWindowProcA(window, message, wParam, lParam);
+    MenuReply* reply = reinterpret_cast<MenuReply*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    const COPYDATASTRUCT* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+    std::size_t size = data->cbData < sizeof reply->text ? data->cbData : sizeof reply->text - 1;
+    std::memcpy(reply->text, data->lpData, size);
+    reply->text[size] = '\0';
+    reply->hasMenu = data->dwData != 0;
+    reply->received = true;
+    return 1;
+}
+
+HWND CreateReplyWindow(MenuReply* reply) {
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = ReplyProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "LumoProbeReply";
+    RegisterClassA(&windowClass);
+    HWND window = CreateWindowExA(0, "LumoProbeReply", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                  windowClass.hInstance, nullptr);
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(reply));
+    return window;
+}
+
+HMODULE LoadHookLibrary() {
+    char path[MAX_PATH];
+    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    char* slash = std::strrchr(path, '\\');
+    if (!length || !slash || (slash - path) + 20 >= MAX_PATH) return nullptr;
+    std::strcpy(slash + 1, "lumoprobehook.dll");
+    return LoadLibraryA(path);
+}
+
+int Menu(HWND window, bool initialise) {
+    static MenuReply reply;
+    HMODULE library = LoadHookLibrary();
+    FARPROC exported = library ? GetProcAddress(library, "ProbeGetMessageHook") : nullptr;
+    HOOKPROC hookProc = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(exported));
+    if (!hookProc) {
+        std::fprintf(stderr, "cannot load lumoprobehook.dll\n");
+        return 1;
+    }
+    HWND replyWindow = CreateReplyWindow(&reply);
+    HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, hookProc, library,
+                                   GetWindowThreadProcessId(window, nullptr));
+    UINT request = RegisterWindowMessageA("LumoProbeMenuRequest");
+    PostMessageA(window, request, reinterpret_cast<WPARAM>(replyWindow), initialise ? 1 : 0);
+    DWORD deadline = GetTickCount() + 5000;
+    while (!reply.received && static_cast<LONG>(deadline - GetTickCount()) > 0) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&message);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+    }
+    if (hook) UnhookWindowsHookEx(hook);
+    if (!reply.received) {
+        std::fprintf(stderr, "no answer from the window\n");
+        return 1;
+    }
+    if (!reply.hasMenu) {
+        std::fprintf(stderr, "window has no menu\n");
+        return 1;
+    }
+    std::fputs(reply.text, stdout);
+    return 0;
+}
+
+int Usage() {
+    std::fprintf(stderr, "usage: lumoprobe windows | children HWND | menu HWND | "
+                         "command HWND ID | close HWND | click HWND TEXT\n");
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) return Usage();
+    const char* verb = argv[1];
+    if (!std::strcmp(verb, "windows")) return EnumWindows(ListTopLevel, 0) ? 0 : 1;
+    if (argc < 3) return Usage();
+    HWND window = ParseHandle(argv[2]);
+    if (!IsWindow(window)) {
+        std::fprintf(stderr, "no window %s\n", argv[2]);
+        return 1;
+    }
+    if (!std::strcmp(verb, "children")) {
+        EnumChildWindows(window, ListChild, 0);
+        return 0;
+    }
+    if (!std::strcmp(verb, "menu")) return Menu(window, argc > 3 && !std::strcmp(argv[3], "init"));
+    if (!std::strcmp(verb, "close")) return PostMessageA(window, WM_CLOSE, 0, 0) ? 0 : 1;
+    if (argc < 4) return Usage();
+    if (!std::strcmp(verb, "command"))
+        return PostMessageA(window, WM_COMMAND, std::atoi(argv[3]), 0) ? 0 : 1;
+    if (!std::strcmp(verb, "click")) return Click(window, argv[3]);
+    return Usage();
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <windows.h>
+
+#include <commdlg.h>
+
+#include "winlib/Dialog.h"
+
+// The system's open or save dialog. The chosen path is in FileName() after a
+// run that returned 1.
+class FileDialog : public Dialog {
+  public:
+    static constexpr int FileNameSize = 128;
+    static constexpr int FileTitleSize = 64;
+    static constexpr int FilterSize = 128;
+
+    // The filter is written with a separator: its last character, which
+    // stands for a NUL wherever it occurs. Filter text beyond the buffer is
+    // dropped at a whole pair, never leaving half a filter.
+    FileDialog(bool open, const char* defaultExtension, const char* initialName, DWORD flags,
+               const char* filter, Window* parent = nullptr);
+
+    // Returns 1 when a file was chosen, 2 for Cancel or an error.
+    INT_PTR RunModal() override;
+    void HandleOk() override;
+    void HandleCancel() override;
+
+    const char* FileName() const { return fileName; }
+    const char* FileTitle() const { return fileTitle; }
+    const char* Filter() const { return filter; }
+
+  private:
+    void SetFilter(const char* text);
+
+    bool open;
+    OPENFILENAMEA request;
+    char fileName[FileNameSize];
+    char fileTitle[FileTitleSize];
+    char filter[FilterSize];
+};
