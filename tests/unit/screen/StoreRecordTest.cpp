@@ -102,6 +102,28 @@ TEST_F(StoreRecordTest, RemovingOldestLinesReleasesWholeBlocksAndKeepsTheRest) {
     EXPECT_EQ(lines.back(), LongLine(2 * LongLinesPerBlock + 4));
 }
 
+TEST_F(StoreRecordTest, SavedCursorInRemovedLinesMovesToTheOldestKept) {
+    AppendLongLines(0, 2 * LongLinesPerBlock);
+    store.SeekEnd();
+    store.SkipBack();
+    store.SaveCursor();
+    store.RemoveOldestLines(LongLinesPerBlock + 4);
+    store.SeekEnd();
+    store.RestoreCursor();
+    EXPECT_EQ(ReadLine(store), LongLine(LongLinesPerBlock + 4));
+}
+
+TEST_F(StoreRecordTest, CursorPlacedInsideARecordNeverWalksOutOfTheBlock) {
+    Append("abc");
+    StorePosition inside = store.Tell();
+    inside.pos = 4; // on the last character, whose code is far above the record
+    store.Seek(inside);
+    EXPECT_FALSE(store.SkipBack());
+    inside.pos = StoreBlockSize + 1; // beyond the bytes used: refused
+    store.Seek(inside);
+    EXPECT_EQ(store.Tell().pos, 4);
+}
+
 TEST_F(StoreRecordTest, RemovingMoreThanAllLeavesOneEmptyBlock) {
     AppendLongLines(0, 3 * LongLinesPerBlock);
     store.RemoveOldestLines(100000);
