@@ -20,7 +20,7 @@ void Emulator::RestoreCursor() {
         return;
     }
     cursorRow = savedRow < Lines() ? savedRow : Lines() - 1;
-    cursorCol = savedCol < Columns() ? savedCol : Columns();
+    cursorCol = savedCol <= Columns() ? savedCol : Columns() - 1;
     attribute = savedAttribute;
     charsets.RestoreCharsets();
     originMode = savedOriginMode;
