@@ -38,9 +38,13 @@ TEST_F(AllocationFailureTest, OnlyBlockIsReusedWhenNoSecondCanBeHad) {
     EXPECT_EQ(view.shortages, 1); // the spare could not be made at start-up
     screen.selStartLine = 3;
     screen.selEndLine = 200;
+    screen.store.SkipBack();
+    screen.store.SaveCursor(); // on a line about to be lost
     WriteText(screen, 0, 0, "survivor");
     screen.ScrollUpSaving(0, 23);
     EXPECT_EQ(StoreLines(screen.store), (std::vector<std::string>{"survivor"}));
+    screen.store.RestoreCursor();
+    EXPECT_EQ(ReadLine(screen.store), "survivor");
     EXPECT_EQ(screen.viewTop, 1);
     EXPECT_EQ(screen.selStartLine, 0);
     EXPECT_EQ(screen.selEndLine, 200 - LongLinesPerBlock);
