@@ -48,6 +48,9 @@ class ScreenBuffer {
     void SwapArrays();
     // Drops the history above the first line shown.
     void ClearLinesOffTop();
+    // Hands the rows down to the last one with text to the log, as when the
+    // window closes; nothing when the screen is blank.
+    void LogScreen();
 
     // The cells of a row of the active array, for drawing; a blank line for
     // rows outside the grid.
@@ -92,6 +95,7 @@ class ScreenBuffer {
     int ScrollJoinsPending(int top, int bottom, int count) const;
     void MoveRows(int top, int bottom, int count, unsigned char attr);
     void ResetChangeRecording();
+    int LastTextRow() const;
     void WriteLineChars(int row, const unsigned char* chars, int length);
     void SaveRows(int count, int toLog);
     void AfterAppend(int before, int added);

@@ -9,15 +9,28 @@ void ScreenBuffer::ScrollUpSaving(int top, int bottom) {
     ScrollRegion(top, bottom, 1, 0);
 }
 
+// The last row in use that holds a character other than a space; -1 when
+// the screen is blank.
+int ScreenBuffer::LastTextRow() const {
+    unsigned char text[CountedLineSize];
+    int row = UsedLines() - 1;
+    for (; row >= 0; row -= 1) {
+        GetLineText(row, text);
+        if (text[0] > 0) break;
+    }
+    return row;
+}
+
 void ScreenBuffer::SaveScreenToHistory() {
     CloseRun();
+    SaveRows(LastTextRow() + 1, 1);
+}
+
+void ScreenBuffer::LogScreen() {
     unsigned char text[CountedLineSize];
-    for (int row = UsedLines() - 1; row >= 0; row -= 1) {
+    for (int row = 0, last = LastTextRow(); row <= last; row += 1) {
         GetLineText(row, text);
-        if (text[0] > 0) {
-            SaveRows(row + 1, 1);
-            return;
-        }
+        view->LogLine(text);
     }
 }
 
@@ -28,6 +41,7 @@ void ScreenBuffer::PushLinesToHistory(int count) {
 
 // Appends rows 0..count-1 to the store, and to the log when toLog is set.
 void ScreenBuffer::SaveRows(int count, int toLog) {
+    if (count <= 0) return;
     int before = store.LineCount();
     int added = 0;
     unsigned char text[CountedLineSize];

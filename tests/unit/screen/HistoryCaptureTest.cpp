@@ -49,6 +49,16 @@ TEST_F(HistoryCaptureTest, ErasingSavesRowsUpToTheLastTextIncludingBlankOnes) {
     EXPECT_EQ(screen.viewTop, 6);
 }
 
+TEST_F(HistoryCaptureTest, ClosingLogsTheRowsWithTextWithoutStoringThem) {
+    screen.LogScreen();
+    EXPECT_TRUE(view.logged.empty());
+    WriteText(screen, 1, 0, "one");
+    WriteText(screen, 2, 0, "two");
+    screen.LogScreen();
+    EXPECT_EQ(view.logged, (std::vector<std::string>{"", "one", "two"}));
+    EXPECT_EQ(screen.store.LineCount(), 0);
+}
+
 TEST_F(HistoryCaptureTest, LongLineIsSavedAndLoggedWhole) {
     std::string line = std::string(LineWidth - 1, 'w') + "!";
     WriteText(screen, 0, 0, line);

@@ -144,4 +144,20 @@ TEST_F(StoreRecordTest, FreeAllReleasesEveryBlockAndRestoresTheReserve) {
     EXPECT_EQ(ReadLine(store), "<end>");
 }
 
+TEST(SharedBlockPoolTest, ResetReturnsTheProcessWideStateToItsStart) {
+    BlockPool& shared = BlockPool::Shared();
+    {
+        ScrollbackStore store;
+        store.LowerReserve();
+        EXPECT_GE(shared.blocksInUse, 1);
+    }
+    shared.Reset();
+    EXPECT_EQ(shared.blocksInUse, 0);
+    EXPECT_EQ(shared.freeCount, 0);
+    EXPECT_EQ(shared.reserve, 1);
+    ScrollbackStore again;
+    EXPECT_EQ(shared.blocksInUse, 1);
+    EXPECT_EQ(shared.freeCount, 1);
+}
+
 } // namespace
