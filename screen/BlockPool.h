@@ -33,7 +33,8 @@ class BlockPool {
     void Release(StoreBlock* block);
 
     // Releases every buffer and returns the pool to its initial state: no
-    // block in use, an empty free list, a reserve of 1.
+    // block in use, an empty free list, a reserve of 1. Only while no store
+    // uses the pool, as between tests.
     void Reset();
 
     int Full() const { return blocksInUse + freeCount >= StorePoolSize; }
