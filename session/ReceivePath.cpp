@@ -51,10 +51,7 @@ void ReceivePath::ShowLocalLine(const char* text) {
 }
 
 int ReceivePath::EchoRoom() const {
-    // While output is held a deferred block may occupy the buffer's front,
-    // so echo waits until the hold ends.
-    bool free = receivedCount == 0 && echoCount == 0 && !window.IsHeld();
-    return free ? receiveSize : 0;
+    return receivedCount == 0 && echoCount == 0 ? receiveSize : 0;
 }
 
 void ReceivePath::PlaceEcho(const char* bytes, int count) {

@@ -207,18 +207,21 @@ TEST_F(LocalEchoTest, EchoBytesSkipTheTelnetEngine) {
     EXPECT_TRUE(link.writes.empty());
 }
 
-TEST_F(LocalEchoTest, SendingWaitsWhileOutputIsHeld) {
-    // A block deferred by the hold sits at the front of the receive buffer;
-    // echo must not overwrite it.
+TEST_F(LocalEchoTest, WhileHeldOneEchoWaitsAndFurtherSendingPauses) {
     window.held = 1;
     QueueText("abc");
     queue.FlushQueue();
-    EXPECT_TRUE(link.sendSizes.empty());
-    EXPECT_EQ(queue.PumpSendQueue(), 1);
-    window.held = 0;
-    EXPECT_EQ(queue.PumpSendQueue(), 0);
-    EXPECT_EQ(link.sent, "abc");
     EXPECT_EQ(receiver.EchoCount(), 3);
+    QueueText("de");
+    queue.FlushQueue();
+    EXPECT_EQ(queue.PumpSendQueue(), 1);
+    EXPECT_EQ(link.sent, "abc");
+    EXPECT_EQ(receiver.PumpReceive(), 0);
+    window.held = 0;
+    EXPECT_EQ(receiver.PumpReceive(), 1);
+    EXPECT_EQ(queue.PumpSendQueue(), 0);
+    receiver.PumpReceive();
+    EXPECT_EQ(window.shown, (std::vector<std::string>{"abc", "de"}));
 }
 
 TEST_F(LocalEchoTest, EchoPlacedBeforeEchoWasSwitchedOffIsStillShownOnce) {
