@@ -18,6 +18,14 @@ int AppendText(char* out, int size, const char* src) {
     return n;
 }
 
+void TrimTrailingBlanks(char* text) {
+    int n = 0;
+    while (text[n])
+        ++n;
+    while (n > 0 && (text[n - 1] == ' ' || text[n - 1] == '\t'))
+        text[--n] = 0;
+}
+
 int FittingLength(const char* text, int size) {
     int n = 0;
     while (n < size && text[n])

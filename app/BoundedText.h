@@ -10,6 +10,9 @@ int CopyText(char* out, int size, const char* src);
 // Appends src to the text already in out, cut to fit; returns the new length.
 int AppendText(char* out, int size, const char* src);
 
+// Removes blanks and tabs from the end of text in place.
+void TrimTrailingBlanks(char* text);
+
 // Length of text, or -1 when it does not fit a buffer of size bytes.
 int FittingLength(const char* text, int size);
 

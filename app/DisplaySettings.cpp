@@ -1,5 +1,6 @@
 #include "app/DisplaySettings.h"
 
+#include "app/BoundedText.h"
 #include "app/Profile.h"
 #include "app/SettingsValues.h"
 
@@ -22,6 +23,7 @@ DisplaySettings ReadDisplaySettings(Profile& profile) {
     s.columns = ClampColumns(profile.GetInt(Window, "LogicalColumns", DefaultLogicalColumns));
     s.lines = ClampLines(profile.GetInt(Window, "LogicalLines", DefaultLogicalLines));
     profile.GetString(Window, "Font", "Courier", s.fontFace, FontFaceSize);
+    TrimTrailingBlanks(s.fontFace); // a face cut short may end in a blank
     s.fontSize =
         ReadInRange(profile, Window, "FontSize", DefaultFontSize, MinFontSize, MaxFontSize);
     s.colorScheme = profile.GetInt(Window, "ColorScheme", 0);

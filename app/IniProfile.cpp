@@ -172,7 +172,8 @@ int IniProfile::ListKeys(const char* section, char* out, int size) {
     if (!s) return 0;
     int used = 0;
     for (const Entry& e : s->entries) {
-        if (!e.isKey) continue;
+        // An empty name would read as the end of the list and hide the rest.
+        if (!e.isKey || e.key.empty()) continue;
         const int length = int(e.key.size());
         if (used + length + 1 <= size - 1) {
             CopyText(out + used, length + 1, e.key.c_str());

@@ -28,6 +28,7 @@ class IniProfile : public Profile {
     int GetString(const char* section, const char* key, const char* def, char* out,
                   int size) override;
     void WriteString(const char* section, const char* key, const char* value) override;
+    // Keys with an empty name are left out of the list.
     int ListKeys(const char* section, char* out, int size) override;
 
   private:

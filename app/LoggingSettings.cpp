@@ -1,5 +1,6 @@
 #include "app/LoggingSettings.h"
 
+#include "app/BoundedText.h"
 #include "app/Profile.h"
 #include "app/SettingsValues.h"
 
@@ -13,6 +14,7 @@ LoggingSettings ReadLoggingSettings(Profile& profile, const char* windowsDirecto
     char defaultPath[LogFilePathSize];
     MakeDefaultLogFile(windowsDirectory, settingsPath, defaultPath);
     profile.GetString(Logging, "LogFile", defaultPath, s.logFilePath, LogFilePathSize);
+    TrimTrailingBlanks(s.logFilePath); // a path cut short may end in a blank
     s.active = ReadFlag(profile, Logging, "Active", 0);
     s.logPolicy =
         profile.GetInt(Logging, "Policy", LinesOnly) == AllRcvdChars ? AllRcvdChars : LinesOnly;

@@ -143,3 +143,10 @@ TEST(IniProfileText, LoadSerialiseLoadGivesTheSameValues) {
     char list[8];
     EXPECT_EQ(second.ListKeys("Empty", list, sizeof list), 0);
 }
+
+TEST(IniProfileList, EmptyKeyNameDoesNotEndTheListEarly) {
+    IniProfile ini = MakeIni("[Macros]\na=1\n=2\nb=3\n");
+    char out[16];
+    EXPECT_EQ(ini.ListKeys("Macros", out, sizeof out), 4);
+    EXPECT_EQ(Names(out), "a,b");
+}
