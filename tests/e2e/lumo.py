@@ -1,0 +1,241 @@
+"""Helpers for the end-to-end tests: the program under Wine, the probe, a
+scripted Telnet host, screenshots and the clipboard.
+
+run.sh sets DISPLAY, WINEPREFIX, LUMO_WIN32_BUILD and LUMO_E2E_ARTIFACTS.
+"""
+
+import os
+import signal
+import socket
+import subprocess
+import threading
+import time
+
+BUILD = os.environ.get("LUMO_WIN32_BUILD", "build/win32")
+ARTIFACTS = os.environ.get("LUMO_E2E_ARTIFACTS", "build/e2e")
+
+
+def wine_env():
+    env = dict(os.environ)
+    env.setdefault("WINEDEBUG", "-all")
+    return env
+
+
+def build_path(name):
+    return os.path.join(BUILD, name)
+
+
+def wait_until(predicate, timeout, interval=0.1, what="condition"):
+    """Polls predicate until it returns something true; raises on timeout."""
+    deadline = time.monotonic() + timeout
+    while True:
+        result = predicate()
+        if result:
+            return result
+        if time.monotonic() > deadline:
+            raise TimeoutError(f"timed out after {timeout}s waiting for {what}")
+        time.sleep(interval)
+
+
+class Probe:
+    """Runs lumoprobe.exe under Wine and parses its tab-separated output."""
+
+    def run(self, *args, check=True, timeout=20):
+        result = subprocess.run(
+            ["wine", build_path("lumoprobe.exe"), *map(str, args)],
+            env=wine_env(), capture_output=True, text=True, timeout=timeout,
+            errors="replace")
+        if check and result.returncode != 0:
+            raise RuntimeError(f"lumoprobe {' '.join(map(str, args))}: {result.stderr.strip()}")
+        return [line.rstrip("\r") for line in result.stdout.splitlines()]
+
+    def windows(self):
+        """Top-level windows as dicts: handle, pid, cls, visible, title."""
+        found = []
+        for line in self.run("windows"):
+            fields = line.split("\t")
+            if len(fields) == 5:
+                found.append({"handle": "0x" + fields[0], "pid": fields[1], "cls": fields[2],
+                              "visible": fields[3] == "1", "title": fields[4]})
+        return found
+
+    def find(self, cls=None, title=None):
+        for window in self.windows():
+            if not window["visible"]:
+                continue
+            if cls is not None and window["cls"] != cls:
+                continue
+            if title is not None and window["title"] != title:
+                continue
+            return window
+        return None
+
+    def wait_window(self, cls=None, title=None, timeout=20):
+        return wait_until(lambda: self.find(cls, title), timeout,
+                          what=f"window class={cls} title={title}")
+
+    def wait_gone(self, handle, timeout=10):
+        wait_until(lambda: all(w["handle"] != handle or not w["visible"]
+                               for w in self.windows()),
+                   timeout, what=f"window {handle} to close")
+
+    def children(self, handle):
+        """Child windows as dicts: handle, id, cls, style, text."""
+        found = []
+        for line in self.run("children", handle):
+            fields = line.split("\t")
+            if len(fields) == 5:
+                found.append({"handle": "0x" + fields[0], "id": int(fields[1]),
+                              "cls": fields[2], "style": int(fields[3], 16),
+                              "text": fields[4]})
+        return found
+
+    def menu(self, handle, init=False):
+        """Menu items as dicts: depth, pos, id, type, state, text (tabs as \\t)."""
+        items = []
+        for line in self.run("menu", handle, *(["init"] if init else [])):
+            fields = line.split("\t", 5)
+            if len(fields) == 6:
+                items.append({"depth": int(fields[0]), "pos": int(fields[1]),
+                              "id": int(fields[2]), "type": int(fields[3], 16),
+                              "state": int(fields[4], 16), "text": fields[5]})
+        return items
+
+    def command(self, handle, command_id):
+        self.run("command", handle, command_id)
+
+    def close(self, handle):
+        self.run("close", handle)
+
+    def click(self, handle, text):
+        self.run("click", handle, text)
+
+    def message_box(self, caption, timeout=10):
+        """Waits for a dialog box with the caption; returns (window, texts)."""
+        box = self.wait_window(cls="#32770", title=caption, timeout=timeout)
+        texts = [c["text"] for c in self.children(box["handle"])
+                 if c["cls"].lower() == "static" and c["text"]]
+        return box, texts
+
+
+class Program:
+    """LUMO32.EXE started under Wine with the given arguments."""
+
+    def __init__(self, *args, cwd=None):
+        self.log_path = os.path.join(ARTIFACTS, "lumo32.log")
+        self.log = open(self.log_path, "ab")
+        self.process = subprocess.Popen(
+            ["wine", build_path("LUMO32.EXE"), *map(str, args)], env=wine_env(),
+            stdout=self.log, stderr=subprocess.STDOUT, cwd=cwd, start_new_session=True)
+
+    def wait(self, timeout):
+        return self.process.wait(timeout=timeout)
+
+    def running(self):
+        return self.process.poll() is None
+
+    def stop(self):
+        if self.running():
+            try:
+                os.killpg(self.process.pid, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
+            self.process.wait(timeout=10)
+        self.log.close()
+
+
+class ScriptedHost:
+    """A Telnet host on 127.0.0.1 for one client at a time: it sends what
+    the test says and records every byte the client sends."""
+
+    def __init__(self):
+        self.listener = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
+        self.listener.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
+        self.listener.bind(("127.0.0.1", 0))
+        self.listener.listen(4)
+        self.listener.settimeout(0.2)
+        self.port = self.listener.getsockname()[1]
+        self.received = bytearray()
+        self.connections = 0
+        self.client = None
+        self.greeting = b""
+        self.lock = threading.Lock()
+        self.stopping = threading.Event()
+        self.thread = threading.Thread(target=self._serve, daemon=True)
+        self.thread.start()
+
+    def _serve(self):
+        while not self.stopping.is_set():
+            try:
+                client, _ = self.listener.accept()
+            except OSError:
+                continue
+            client.settimeout(0.2)
+            with self.lock:
+                self.client = client
+                self.connections += 1
+            if self.greeting:
+                client.sendall(self.greeting)
+            self._read(client)
+
+    def _read(self, client):
+        while not self.stopping.is_set():
+            try:
+                data = client.recv(4096)
+            except socket.timeout:
+                continue
+            except OSError:
+                break
+            if not data:
+                break
+            with self.lock:
+                self.received.extend(data)
+        with self.lock:
+            self.client = None
+        client.close()
+
+    def send(self, data):
+        wait_until(lambda: self.client, 10, what="a client to connect")
+        with self.lock:
+            self.client.sendall(data)
+
+    def hang_up(self):
+        with self.lock:
+            if self.client:
+                self.client.shutdown(socket.SHUT_RDWR)
+
+    def wait_received(self, expected, timeout=10):
+        wait_until(lambda: expected in bytes(self.received), timeout,
+                   what=f"the client to send {expected!r}")
+
+    def close(self):
+        self.stopping.set()
+        self.thread.join(timeout=5)
+        self.listener.close()
+
+
+def screenshot(name):
+    """Saves the whole display as ARTIFACTS/name.png and returns the path."""
+    path = os.path.join(ARTIFACTS, name + ".png")
+    subprocess.run(["import", "-window", "root", path], check=True, timeout=20,
+                   capture_output=True)
+    return path
+
+
+def pixel(path, x, y):
+    """The (r, g, b) colour of one pixel of a screenshot."""
+    out = subprocess.run(["convert", path, "-format", f"%[fx:int(255*p{{{x},{y}}}.r)],"
+                          f"%[fx:int(255*p{{{x},{y}}}.g)],%[fx:int(255*p{{{x},{y}}}.b)]",
+                          "info:"], check=True, timeout=20, capture_output=True, text=True)
+    return tuple(int(v) for v in out.stdout.split(","))
+
+
+def clipboard():
+    """The text of the X clipboard, which Wine shares with Windows."""
+    result = subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True,
+                            timeout=10)
+    return result.stdout
+
+
+def xdotool(*args):
+    subprocess.run(["xdotool", *map(str, args)], check=True, timeout=20, capture_output=True)

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# End-to-end tests of LUMO32.EXE under Wine. Expects the Windows build in
+# build/win32 (or $LUMO_WIN32_BUILD); starts its own Xvfb display and uses the
+# Wine prefix build/wineprefix (or $LUMO_WINEPREFIX), created on first use.
+# Every process it starts is stopped on exit.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+build=${LUMO_WIN32_BUILD:-$root/build/win32}
+prefix=${LUMO_WINEPREFIX:-$root/build/wineprefix}
+artifacts=${LUMO_E2E_ARTIFACTS:-$root/build/e2e}
+
+for program in LUMO32.EXE lumoprobe.exe winlibcheck.exe; do
+    if [ ! -f "$build/$program" ]; then
+        echo "missing $build/$program: build the Windows program first" >&2
+        exit 1
+    fi
+done
+
+xvfb_pid=""
+cleanup() {
+    WINEPREFIX=$prefix timeout 20 wineserver -k 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+    [ -n "$xvfb_pid" ] && wait "$xvfb_pid" 2>/dev/null || true
+}
+trap cleanup EXIT INT TERM
+
+# Xvfb picks a free display number itself and writes it to the file.
+mkdir -p "$artifacts"
+display_file=$artifacts/display
+: >"$display_file"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" \
+    >"$artifacts/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$display_file" ] && break
+    sleep 0.1
+done
+display_number=$(head -n 1 "$display_file")
+if [ -z "$display_number" ]; then
+    echo "Xvfb did not start; see $artifacts/xvfb.log" >&2
+    exit 1
+fi
+export DISPLAY=":$display_number"
+
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# A Wine server left from another display would show the windows there.
+timeout 20 wineserver -k 2>/dev/null || true
+if [ ! -f "$prefix/system.reg" ]; then
+    echo "creating the Wine prefix $prefix"
+    mkdir -p "$prefix"
+    timeout 120 wineboot -i >"$artifacts/wineboot.log" 2>&1
+    # No window manager runs on the display: Wine draws the frames itself.
+    timeout 30 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    timeout 60 wineserver -w
+fi
+# Start the Wine server and its desktop before the first timed test.
+timeout 90 wine "$build/lumoprobe.exe" windows >/dev/null
+
+export LUMO_WIN32_BUILD=$build LUMO_E2E_ARTIFACTS=$artifacts
+cd "$root"
+timeout 600 /usr/bin/python3 -m pytest -q -p no:cacheprovider tests/e2e "$@"

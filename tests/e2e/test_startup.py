@@ -1,0 +1,109 @@
+"""The program starts, shows its window and menu, answers commands that no
+part of it handles, and ends cleanly when its window is closed."""
+
+import lumo
+
+MF_GRAYED = 0x1
+MF_DISABLED = 0x2
+MF_SEPARATOR = 0x800
+MF_POPUP = 0x10
+
+SEP = None
+# The menu bar: each item's text, then its items as (id, text); SEP is a
+# separator. "&Macros" is a command of the bar itself.
+MENU = [
+    ("&File", [(105, "&Connect..."), (108, "&New session..."), SEP, (101, "&Save As..."),
+               (104, "&Append to..."), (102, "&Upload..."), (106, "&Print"),
+               (107, "P&rint Setup..."), (311, "&Logging..."), SEP, (103, "E&xit")]),
+    ("&Edit", [(201, "&Copy\\tCtr+Ins"), (202, "Copy &Quoted"), (203, "&Paste\\tShift+Ins"),
+               (207, "Paste &Selection\\tright-Click"),
+               (208, "Paste Selection Q&uoted\\tshift-right-Click"), SEP, (204, "&Find"), SEP,
+               (205, "&Select all"), (206, "Clea&r lines off top")]),
+    ("&Settings", [(302, "&Terminal..."), (306, "&Font..."), (308, "C&olors..."), SEP,
+                   (307, "&Multinational character set"), (304, "Remember window &position"),
+                   (305, "&Vertical scroll bar"), (309, "&AutoFocus"), (310, "&SoftSize"), SEP,
+                   (602, "&Resize window to 80x24")]),
+    ("&Macros", 401),
+    ("&Help", [(501, "&Index"), (502, "&General"), (503, "&Keyboard"), (504, "&Commands"),
+               (505, "&Procedures"), SEP, (506, "Using &Help"), SEP,
+               (100, "&About this program...")]),
+]
+STARTS_GRAYED = {201, 202}
+
+
+def split_menu(items):
+    """Groups the probe's flat item list into [(bar item, [sub items])]."""
+    bar = []
+    for item in items:
+        if item["depth"] == 0:
+            bar.append((item, []))
+        else:
+            bar[-1][1].append(item)
+    return bar
+
+
+def test_window_opens_with_its_caption_class_and_icon(start_program, probe):
+    program = start_program()
+    window = program.window
+    assert window["title"] == "LUMO/NT"
+    assert window["cls"] == "LUMO32"
+    shot = lumo.screenshot("startup")
+    # Without a window manager the window sits at the display's top left; its
+    # client area below the menu bar is painted in the window colour, white.
+    assert lumo.pixel(shot, 300, 200) == (255, 255, 255)
+
+
+def test_menu_holds_every_command_with_its_text_and_state(start_program, probe):
+    program = start_program()
+    bar = split_menu(probe.menu(program.window["handle"]))
+    assert [item["text"] for item, _ in bar] == [text for text, _ in MENU]
+    for (item, subitems), (text, expected) in zip(bar, MENU):
+        if isinstance(expected, int):
+            assert item["id"] == expected and not subitems, text
+            continue
+        assert len(subitems) == len(expected), text
+        for got, want in zip(subitems, expected):
+            if want is SEP:
+                assert got["type"] & MF_SEPARATOR, (text, got)
+                continue
+            assert (got["id"], got["text"]) == want
+            grayed = bool(got["state"] & (MF_GRAYED | MF_DISABLED))
+            assert grayed == (want[0] in STARTS_GRAYED), got
+
+
+def test_unhandled_command_says_not_implemented_and_changes_nothing(start_program, probe):
+    program = start_program()
+    handle = program.window["handle"]
+    for command in (302, 105):
+        probe.command(handle, command)
+        box, texts = probe.message_box("LUMO/NT")
+        assert "Command not implemented" in texts
+        lumo.screenshot(f"not-implemented-{command}")
+        probe.click(box["handle"], "OK")
+        probe.wait_gone(box["handle"])
+        assert program.running()
+        assert probe.find(cls="LUMO32")["title"] == "LUMO/NT"
+
+
+def test_accelerator_keys_reach_the_command_dispatch_unless_their_item_is_grayed(
+        start_program, probe):
+    start_program()
+    # Click into the client area to give the window the keyboard.
+    lumo.xdotool("mousemove", 300, 200, "click", 1)
+    # Ctrl+Insert is Copy, grayed while nothing is selected: no command.
+    lumo.xdotool("key", "ctrl+Insert")
+    lumo.xdotool("sleep", 1)
+    assert probe.find(cls="#32770") is None
+    # Shift+Insert is Paste, which the window does not handle yet.
+    lumo.xdotool("key", "shift+Insert")
+    box, texts = probe.message_box("LUMO/NT")
+    assert "Command not implemented" in texts
+    probe.click(box["handle"], "OK")
+    probe.wait_gone(box["handle"])
+
+
+def test_close_ends_the_program_with_exit_code_zero(start_program, probe):
+    program = start_program()
+    probe.close(program.window["handle"])
+    assert program.wait(timeout=20) == 0
+    assert probe.find(cls="LUMO32") is None
