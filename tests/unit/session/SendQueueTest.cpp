@@ -143,6 +143,7 @@ TEST_F(SendQueueTest, SendStringWhileBusySendsNothing) {
     queue.QueueByte('k');
     queue.FlushQueue();
     queue.SendString("text");
+    EXPECT_EQ(link.sendSizes.size(), 2u); // one retry of the waiting byte, nothing more
     EXPECT_EQ(queue.PumpSendQueue(), 0);
     EXPECT_EQ(link.sent, "k");
 }
