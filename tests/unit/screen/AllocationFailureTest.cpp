@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr int LongLinesPerBlock = StoreBlockSize / (LineWidth + 2);
-
 // Allocations left before the allocator starts failing.
 int allowance = 0;
 

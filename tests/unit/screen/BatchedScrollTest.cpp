@@ -4,7 +4,7 @@
 
 namespace {
 
-class BatchedScrollTest : public ::testing::Test {
+class BatchedScrollTest : public ScreenFixture {
   protected:
     BatchedScrollTest() {
         screen.SetView(&view);
@@ -13,9 +13,6 @@ class BatchedScrollTest : public ::testing::Test {
         screen.FlushChanges();
         view.events.clear();
     }
-    BlockPool pool;
-    ScreenBuffer screen{80, 24, pool};
-    RecordingView view;
 };
 
 TEST_F(BatchedScrollTest, TwoUpwardScrollsOfOneRegionBecomeOneWindowScroll) {

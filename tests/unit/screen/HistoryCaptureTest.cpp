@@ -4,13 +4,7 @@
 
 namespace {
 
-class HistoryCaptureTest : public ::testing::Test {
-  protected:
-    HistoryCaptureTest() { screen.SetView(&view); }
-    BlockPool pool;
-    ScreenBuffer screen{80, 24, pool};
-    RecordingView view;
-};
+using HistoryCaptureTest = ScreenFixture;
 
 TEST_F(HistoryCaptureTest, ScrollingFromRowZeroSavesAndLogsTheTopLine) {
     WriteText(screen, 0, 0, "top  ");

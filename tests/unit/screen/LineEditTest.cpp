@@ -4,13 +4,7 @@
 
 namespace {
 
-class LineEditTest : public ::testing::Test {
-  protected:
-    LineEditTest() { screen.SetView(&view); }
-    BlockPool pool;
-    ScreenBuffer screen{80, 24, pool};
-    RecordingView view;
-};
+using LineEditTest = ScreenFixture;
 
 TEST_F(LineEditTest, InsertPushesTextBeyondTheLogicalWidthAndDeleteBringsItBack) {
     WriteText(screen, 4, 76, "abXY", AttrBold);

@@ -2,6 +2,8 @@
 
 #include "screen/ScreenBuffer.h"
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -88,3 +90,15 @@ inline std::string LongLine(int number) {
     text.resize(LineWidth, 'x');
     return text;
 }
+
+// Records of 132 characters take 134 bytes: 122 of them fill a block.
+constexpr int LongLinesPerBlock = StoreBlockSize / (LineWidth + 2);
+
+// An 80 x 24 screen with a block pool of its own, reporting to a recorder.
+class ScreenFixture : public ::testing::Test {
+  protected:
+    ScreenFixture() { screen.SetView(&view); }
+    BlockPool pool;
+    ScreenBuffer screen{80, 24, pool};
+    RecordingView view;
+};

@@ -6,7 +6,7 @@ namespace {
 
 // 100 history lines "h0".."h99" and a screen of rows "s0".."s23", with a
 // window that shows 10 rows.
-class ScrollBackViewTest : public ::testing::Test {
+class ScrollBackViewTest : public ScreenFixture {
   protected:
     ScrollBackViewTest() {
         for (int i = 0; i < 100; i += 1)
@@ -27,8 +27,6 @@ class ScrollBackViewTest : public ::testing::Test {
         screen.PopScreenFromHistory();
         screen.SwapArrays();
     }
-    BlockPool pool;
-    ScreenBuffer screen{80, 24, pool};
 };
 
 TEST_F(ScrollBackViewTest, PushingTheScreenPutsTheViewOnItsLastRows) {

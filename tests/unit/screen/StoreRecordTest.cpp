@@ -4,9 +4,6 @@
 
 namespace {
 
-// Records of 132 characters take 134 bytes: 122 of them fill a block.
-constexpr int LongLinesPerBlock = StoreBlockSize / (LineWidth + 2);
-
 class StoreRecordTest : public ::testing::Test {
   protected:
     void Append(const std::string& text) { store.AppendLine(Counted(text).data()); }

@@ -4,7 +4,6 @@
 
 namespace {
 
-constexpr int LongLinesPerBlock = StoreBlockSize / (LineWidth + 2);
 // With one spare block kept, the chain holds at most 63 full blocks.
 constexpr int FullChainLines = (StorePoolSize - 1) * LongLinesPerBlock;
 
@@ -34,7 +33,7 @@ TEST(StoreRecyclingTest, LongRunsStayWithinThePoolAndConsistent) {
     EXPECT_EQ(int(StoreLines(store).size()), store.LineCount());
 }
 
-class SelectionDropTest : public ::testing::Test {
+class SelectionDropTest : public ScreenFixture {
   protected:
     SelectionDropTest() {
         for (int row = 0; row < 24; row += 1)
@@ -49,8 +48,6 @@ class SelectionDropTest : public ::testing::Test {
         screen.selEndLine = endLine;
         screen.selEndCol = endCol;
     }
-    BlockPool pool;
-    ScreenBuffer screen{80, 24, pool};
 };
 
 TEST_F(SelectionDropTest, NothingMovesWhileLinesFit) {

@@ -4,13 +4,7 @@
 
 namespace {
 
-class WriteRunTest : public ::testing::Test {
-  protected:
-    WriteRunTest() { screen.SetView(&view); }
-    BlockPool pool;
-    ScreenBuffer screen{80, 24, pool};
-    RecordingView view;
-};
+using WriteRunTest = ScreenFixture;
 
 TEST_F(WriteRunTest, EightyCharactersInOneRowBecomeOneInvalidation) {
     WriteText(screen, 3, 0, std::string(80, 'a'));
