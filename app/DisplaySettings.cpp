@@ -32,7 +32,7 @@ DisplaySettings ReadDisplaySettings(Profile& profile) {
 
 void WriteDisplaySettings(Profile& profile, const DisplaySettings& s) {
     WriteInt(profile, Window, "ColorScheme", s.colorScheme);
-    profile.WriteString(Window, "Font", s.fontFace);
+    WriteText(profile, Window, "Font", s.fontFace);
     WriteInt(profile, Window, "FontSize", s.fontSize);
     WriteInt(profile, Window, "LogicalLines", s.lines);
     WriteInt(profile, Window, "LogicalColumns", s.columns);

@@ -20,6 +20,13 @@ std::string Trimmed(const std::string& s) {
     return s.substr(begin, end - begin);
 }
 
+// A value enclosed in a pair of single or double quotes reads without them.
+std::string Unquoted(const std::string& v) {
+    if (v.size() >= 2 && (v[0] == '"' || v[0] == '\'') && v.back() == v[0])
+        return v.substr(1, v.size() - 2);
+    return v;
+}
+
 char LowerAscii(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
 }
@@ -118,7 +125,7 @@ int IniProfile::GetString(const char* section, const char* key, const char* def,
     if (!key) return ListKeys(section, out, size);
     Section* s = section ? FindSection(section) : nullptr;
     Entry* e = s ? FindKey(*s, key) : nullptr;
-    if (e) return CopyText(out, size, Trimmed(e->value).c_str());
+    if (e) return CopyText(out, size, Unquoted(Trimmed(e->value)).c_str());
     std::string fallback = def ? def : "";
     while (!fallback.empty() && IsBlank(fallback.back()))
         fallback.pop_back();

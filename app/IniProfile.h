@@ -9,7 +9,8 @@
 // A settings file held in memory, with the behaviour of the Windows
 // private-profile functions: section and key names compare without regard
 // to case, the first of several equal names wins, blanks around names and
-// values do not count, and a missing section or key gives the default.
+// values do not count, a value enclosed in quotes reads without them, and a
+// missing section or key gives the default.
 // It serves the tests, the fuzz targets and the native tools.
 class IniProfile : public Profile {
   public:

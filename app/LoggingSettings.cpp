@@ -23,7 +23,7 @@ LoggingSettings ReadLoggingSettings(Profile& profile, const char* windowsDirecto
 }
 
 void WriteLoggingSettings(Profile& profile, const LoggingSettings& s) {
-    profile.WriteString(Logging, "LogFile", s.logFilePath);
+    WriteText(profile, Logging, "LogFile", s.logFilePath);
     WriteInt(profile, Logging, "Policy", s.logPolicy);
     profile.WriteString(Logging, "Active", s.loggingMode != 0 ? "1" : "0");
 }

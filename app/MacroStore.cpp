@@ -2,6 +2,7 @@
 
 #include "app/BoundedText.h"
 #include "app/Profile.h"
+#include "app/SettingsValues.h"
 
 #include <cstring>
 
@@ -72,7 +73,7 @@ bool SaveMacro(Profile& profile, const char* name, const char* definition) {
     if (!IsStorableMacroName(name) || std::strpbrk(definition, "\r\n")) return false;
     char stored[MacroDefinitionSize];
     CopyText(stored, MacroDefinitionSize, definition);
-    profile.WriteString(Macros, name, stored);
+    WriteText(profile, Macros, name, stored);
     return true;
 }
 

@@ -33,8 +33,8 @@ int ReadMacroDefinition(Profile& profile, const char* name,
 bool IsStorableMacroName(const char* name);
 
 // Stores the definition under the name, cut to the 253 characters that
-// reading returns. Refuses (returns false) a name that cannot be stored
-// and a definition holding a line break, which would add lines to the file.
+// reading returns; blanks at its ends and enclosing quotes are kept. Refuses (returns false) a name
+// that cannot be stored and a definition holding a line break, which would add lines to the file.
 bool SaveMacro(Profile& profile, const char* name, const char* definition);
 
 // Removes the named macro's key.

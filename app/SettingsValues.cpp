@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <cstdio>
+#include <cstring>
 
 int ReadFlag(Profile& profile, const char* section, const char* key, int def) {
     return profile.GetInt(section, key, def) != 0 ? 1 : 0;
@@ -13,6 +14,35 @@ int ReadInRange(Profile& profile, const char* section, const char* key, int def,
                 int high) {
     const int value = profile.GetInt(section, key, def);
     return value >= low && value <= high ? value : def;
+}
+
+namespace {
+
+// The longest text a setting holds: the log file path.
+constexpr int MaxText = 259;
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+bool NeedsQuotes(const char* text, std::size_t length) {
+    if (length == 0) return false;
+    const char first = text[0], last = text[length - 1];
+    return IsBlank(first) || IsBlank(last) ||
+           (length >= 2 && (first == '"' || first == '\'') && last == first);
+}
+
+} // namespace
+
+void WriteText(Profile& profile, const char* section, const char* key, const char* text) {
+    const std::size_t length = std::strlen(text);
+    if (!NeedsQuotes(text, length)) {
+        profile.WriteString(section, key, text);
+        return;
+    }
+    char quoted[MaxText + 3];
+    std::snprintf(quoted, sizeof quoted, "\"%.*s\"", MaxText, text);
+    profile.WriteString(section, key, quoted);
 }
 
 void WriteInt(Profile& profile, const char* section, const char* key, int value) {

@@ -11,6 +11,11 @@ int ReadFlag(Profile& profile, const char* section, const char* key, int def);
 // An integer key whose values outside low..high read as def.
 int ReadInRange(Profile& profile, const char* section, const char* key, int def, int low, int high);
 
+// Stores text so that reading gives it back whole: text with blanks at
+// either end, or enclosed in quotes, is stored inside one more pair of
+// double quotes, which reading removes.
+void WriteText(Profile& profile, const char* section, const char* key, const char* text);
+
 // Stores an integer as its decimal text.
 void WriteInt(Profile& profile, const char* section, const char* key, int value);
 

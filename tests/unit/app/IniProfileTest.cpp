@@ -150,3 +150,13 @@ TEST(IniProfileList, EmptyKeyNameDoesNotEndTheListEarly) {
     EXPECT_EQ(ini.ListKeys("Macros", out, sizeof out), 4);
     EXPECT_EQ(Names(out), "a,b");
 }
+
+TEST(IniProfileString, OnePairOfEnclosingQuotesIsRemoved) {
+    IniProfile ini = MakeIni("[S]\na=\"x y\"\nb='z'\nc=\"q'\nd=\"\ne=\"\"two\"\"\nf=\" 5\"\n");
+    EXPECT_EQ(Get(ini, "S", "a"), "x y");
+    EXPECT_EQ(Get(ini, "S", "b"), "z");
+    EXPECT_EQ(Get(ini, "S", "c"), "\"q'");
+    EXPECT_EQ(Get(ini, "S", "d"), "\"");
+    EXPECT_EQ(Get(ini, "S", "e"), "\"two\"");
+    EXPECT_EQ(ini.GetInt("S", "f", 0), 5);
+}

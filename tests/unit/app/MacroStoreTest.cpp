@@ -109,6 +109,14 @@ TEST(MacroSave, RefusesNamesAndTextsThatWouldCorruptTheFile) {
     EXPECT_EQ(Definition(ini, "padded"), "y");
 }
 
+TEST(MacroSave, BlanksAtTheEndsAndQuotesSurvive) {
+    IniProfile ini;
+    for (const char* text : {"ls -l ", "  cd", "\"quoted\"", "'x'"}) {
+        ASSERT_TRUE(SaveMacro(ini, "m", text));
+        EXPECT_EQ(Definition(ini, "m"), text);
+    }
+}
+
 TEST(MacroDelete, RemovesOnlyTheNamedKey) {
     IniProfile ini = MakeIni("[Macros]\na=1\nb=2\n[Window]\nTop=3\n");
     DeleteMacro(ini, "A");
