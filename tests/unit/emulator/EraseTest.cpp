@@ -110,6 +110,15 @@ TEST(EraseAndLineWidth, ErasedRowsBecomeSingleWidth) {
     EXPECT_EQ(1, t.emu.lineWidth[2]);
 }
 
+TEST(EraseAndLineWidth, ErasingUpToACursorWaitingToWrapResetsItsRowToo) {
+    Terminal t;
+    t.Feed("\x1b[4;1H\x1b#6" + std::string(40, 'w'));
+    EXPECT_EQ(80, t.emu.cursorCol);
+    t.Feed("\x1b[1J");
+    EXPECT_EQ("", t.Row(3));
+    EXPECT_EQ(1, t.emu.lineWidth[3]);
+}
+
 TEST(AlignmentPattern, FillsTheScreenWithEAndKeepsTheCursor) {
     Terminal t;
     t.Feed("\x1b[5;6H\x1b#8");
