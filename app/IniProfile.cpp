@@ -2,6 +2,8 @@
 
 #include "app/BoundedText.h"
 
+#include <cstdio>
+
 namespace {
 
 // GetPrivateProfileIntA reads the value into a buffer of this size.
@@ -99,6 +101,29 @@ std::string IniProfile::Text() const {
             text += (e.isKey ? e.key + "=" + e.value : e.key) + "\r\n";
     }
     return text;
+}
+
+bool IniProfile::LoadFile(const char* path) {
+    Load("", 0);
+    std::FILE* file = std::fopen(path, "rb");
+    if (!file) return false;
+    std::string text;
+    char block[4096];
+    std::size_t n;
+    while ((n = std::fread(block, 1, sizeof block, file)) > 0)
+        text.append(block, n);
+    const bool ok = !std::ferror(file);
+    std::fclose(file);
+    Load(text.data(), text.size());
+    return ok;
+}
+
+bool IniProfile::SaveFile(const char* path) const {
+    std::FILE* file = std::fopen(path, "wb");
+    if (!file) return false;
+    const std::string text = Text();
+    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+    return std::fclose(file) == 0 && written;
 }
 
 IniProfile::Section* IniProfile::FindSection(const char* name) {

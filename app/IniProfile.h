@@ -25,6 +25,14 @@ class IniProfile : public Profile {
     // The file text, lines ending in CR LF.
     std::string Text() const;
 
+    // Loads the named file; a file that cannot be read leaves the profile
+    // empty, as a missing settings file gives every default. Returns
+    // whether the file was read.
+    bool LoadFile(const char* path);
+
+    // Writes Text() to the named file; returns whether all of it was written.
+    bool SaveFile(const char* path) const;
+
     int GetInt(const char* section, const char* key, int def) override;
     int GetString(const char* section, const char* key, const char* def, char* out,
                   int size) override;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -159,4 +160,19 @@ TEST(IniProfileString, OnePairOfEnclosingQuotesIsRemoved) {
     EXPECT_EQ(Get(ini, "S", "d"), "\"");
     EXPECT_EQ(Get(ini, "S", "e"), "\"two\"");
     EXPECT_EQ(ini.GetInt("S", "f", 0), 5);
+}
+
+TEST(IniProfileFile, SavedFileLoadsTheSameAndMissingFileIsEmpty) {
+    const std::string path = testing::TempDir() + "lumo_settings_test.ini";
+    IniProfile written;
+    written.WriteString("Window", "Font", "Courier New");
+    written.WriteString("Logging", "Active", "1");
+    ASSERT_TRUE(written.SaveFile(path.c_str()));
+    IniProfile read = MakeIni("[Old]\nk=v\n");
+    ASSERT_TRUE(read.LoadFile(path.c_str()));
+    EXPECT_EQ(read.Text(), written.Text());
+    std::remove(path.c_str());
+    EXPECT_FALSE(read.LoadFile(path.c_str()));
+    EXPECT_EQ(read.Text(), "");
+    EXPECT_FALSE(written.SaveFile((testing::TempDir() + "no/such/dir/x.ini").c_str()));
 }

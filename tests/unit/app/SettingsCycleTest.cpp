@@ -1,5 +1,6 @@
 #include "ProfileTestSupport.h"
 
+#include "app/CommandLine.h"
 #include "app/DisplaySettings.h"
 #include "app/LoggingSettings.h"
 #include "app/TerminalOptions.h"
@@ -97,4 +98,23 @@ TEST(SettingsCycle, WriteThenReadGivesBackWhatWasRead) {
     EXPECT_EQ(second.terminal.nationalSet, 0);
     EXPECT_EQ(MakeTerminalFlags(second.terminal, 80, 0), 15);
     EXPECT_EQ(file.GetInt("Terminal", "Flags", 0), 31) << "132 columns with SoftSize off";
+}
+
+TEST(SettingsCycle, SettingsFileFromCommandLineNamesTheDefaultLog) {
+    char tail[] = "-i c:\\cfg\\alt.ini myhost";
+    ArgumentTable table;
+    SplitCommandLine("C:\\TOOLS\\LUMO32.EXE", tail, table);
+    UpperCaseArguments(table);
+    CommandLineOptions options;
+    MakeSettingsPath(table.programPath, options.settingsPath);
+    ReadCommandLine(table, options);
+    ASSERT_STREQ(options.settingsPath, "C:\\CFG\\ALT.INI");
+    IniProfile empty;
+    EXPECT_STREQ(ReadAll(empty, options.settingsPath).logging.logFilePath, "C:\\CFG\\ALT.LOG");
+
+    char bare[] = "-I alt.ini";
+    SplitCommandLine("C:\\TOOLS\\LUMO32.EXE", bare, table);
+    UpperCaseArguments(table);
+    ReadCommandLine(table, options);
+    EXPECT_STREQ(ReadAll(empty, options.settingsPath).logging.logFilePath, "C:\\WINDOWS\\ALT.LOG");
 }
