@@ -22,7 +22,7 @@ void TrimTrailingBlanks(char* text) {
     int n = 0;
     while (text[n])
         ++n;
-    while (n > 0 && (text[n - 1] == ' ' || text[n - 1] == '\t'))
+    while (n > 0 && IsBlank(text[n - 1]))
         text[--n] = 0;
 }
 

@@ -10,6 +10,11 @@ int CopyText(char* out, int size, const char* src);
 // Appends src to the text already in out, cut to fit; returns the new length.
 int AppendText(char* out, int size, const char* src);
 
+// The blanks that the settings file ignores around names and values.
+inline bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
 // Removes blanks and tabs from the end of text in place.
 void TrimTrailingBlanks(char* text);
 

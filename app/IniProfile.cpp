@@ -9,10 +9,6 @@ namespace {
 // GetPrivateProfileIntA reads the value into a buffer of this size.
 constexpr int IntTextSize = 30;
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
 std::string Trimmed(const std::string& s) {
     std::size_t begin = 0, end = s.size();
     while (begin < end && IsBlank(s[begin]))

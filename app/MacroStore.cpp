@@ -27,10 +27,6 @@ char* LastName(char* names, int used) {
     return names + start;
 }
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
 } // namespace
 
 void ReadMacroList(Profile& profile, MacroList& list) {

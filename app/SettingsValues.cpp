@@ -1,5 +1,6 @@
 #include "app/SettingsValues.h"
 
+#include "app/BoundedText.h"
 #include "app/Profile.h"
 
 #include <climits>
@@ -20,10 +21,6 @@ namespace {
 
 // The longest text a setting holds: the log file path.
 constexpr int MaxText = 259;
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
 
 bool NeedsQuotes(const char* text, std::size_t length) {
     if (length == 0) return false;
