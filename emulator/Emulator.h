@@ -34,13 +34,6 @@ class Emulator {
     void ProcessInput(const unsigned char* bytes, int length);
     void ProcessInput(const char* bytes, int length);
 
-    // The three writers that ProcessInput chooses among.
-    void ParseVt(const unsigned char* bytes, int length);
-    void WriteTty(const unsigned char* bytes, int length);
-    void WriteMonitor(const unsigned char* bytes, int length);
-    // The ground-state action for one byte of VT100 or VT200 emulation.
-    void ExecuteControl(unsigned char b);
-
     // Full reset of modes, character sets and geometry; keeps the screen, the
     // cursor, autowrap, newline mode and local echo.
     void ResetTerminal();
@@ -49,7 +42,8 @@ class Emulator {
     void ResetGeometry();
     // Sends the screen size when size reports are on.
     void ReportSize();
-    // Switches to 132 or 80 columns, clearing the screen into history.
+    // Switches to c columns (132 or 80; held to 3..132), clearing the screen
+    // into history.
     void SetColumns(int c);
     // 0 enters VT52 mode, 1 leaves it.
     void SetAnsiMode(int mode);
@@ -123,6 +117,13 @@ class Emulator {
     int Width() const { return lineWidth[cursorRow]; }
     void CopySettings(const TerminalSettings& settings);
     void SetMultinational(int on);
+
+    // The three writers that ProcessInput chooses among.
+    void ParseVt(const unsigned char* bytes, int length);
+    void WriteTty(const unsigned char* bytes, int length);
+    void WriteMonitor(const unsigned char* bytes, int length);
+    // The ground-state action for one byte of VT100 or VT200 emulation.
+    void ExecuteControl(unsigned char b);
 
     // Parser.
     void CheckGeometry();

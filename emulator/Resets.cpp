@@ -51,7 +51,7 @@ void Emulator::ResetGeometry() {
 void Emulator::SetColumns(int c) {
     screen_.SaveScreenToHistory();
     host_->SetSoftSize(0);
-    screen_.columns = c;
+    screen_.columns = c < 3 ? 3 : c > LineWidth ? LineWidth : c;
     screen_.FillCells(' ', 0, 0, 0, Lines() * LineWidth);
     CursorHome();
     ResetLineWidths(0, MaxLines - 1);
