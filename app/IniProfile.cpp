@@ -29,11 +29,11 @@ char LowerAscii(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
 }
 
-bool SameName(const std::string& stored, const char* wanted) {
-    const std::string w = Trimmed(wanted);
-    if (stored.size() != w.size()) return false;
-    for (std::size_t i = 0; i < w.size(); ++i)
-        if (LowerAscii(stored[i]) != LowerAscii(w[i])) return false;
+// Whether a stored (trimmed) name equals the wanted one, already trimmed.
+bool SameName(const std::string& stored, const std::string& wanted) {
+    if (stored.size() != wanted.size()) return false;
+    for (std::size_t i = 0; i < wanted.size(); ++i)
+        if (LowerAscii(stored[i]) != LowerAscii(wanted[i])) return false;
     return true;
 }
 
@@ -123,14 +123,16 @@ bool IniProfile::SaveFile(const char* path) const {
 }
 
 IniProfile::Section* IniProfile::FindSection(const char* name) {
+    const std::string wanted = Trimmed(name);
     for (Section& section : sections_)
-        if (SameName(section.name, name)) return &section;
+        if (SameName(section.name, wanted)) return &section;
     return nullptr;
 }
 
 IniProfile::Entry* IniProfile::FindKey(Section& section, const char* key) {
+    const std::string wanted = Trimmed(key);
     for (Entry& e : section.entries)
-        if (e.isKey && SameName(e.key, key)) return &e;
+        if (e.isKey && SameName(e.key, wanted)) return &e;
     return nullptr;
 }
 
@@ -156,11 +158,8 @@ int IniProfile::GetString(const char* section, const char* key, const char* def,
 void IniProfile::WriteString(const char* section, const char* key, const char* value) {
     if (!section) return;
     if (!key) {
-        for (auto it = sections_.begin(); it != sections_.end(); ++it)
-            if (SameName(it->name, section)) {
-                sections_.erase(it);
-                return;
-            }
+        if (Section* s = FindSection(section))
+            sections_.erase(sections_.begin() + (s - sections_.data()));
         return;
     }
     if (!value) {
