@@ -70,12 +70,17 @@ int Application::ExitCode() {
     return static_cast<int>(currentMessage.wParam);
 }
 
-int Application::Main(HINSTANCE instance_, HINSTANCE previous, const char* commandLine_,
+int Application::Main(HINSTANCE instance_, HINSTANCE previous, char* commandLine_,
                       int showCommand_) {
     instance = instance_;
     previousInstance = previous;
     commandLine = commandLine_ ? commandLine_ : "";
     showCommand = showCommand_;
+    char programPath[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, programPath, MAX_PATH);
+    MakeSettingsPath(programPath, settingsPath);
+    char empty[1] = "";
+    SplitCommandLine(programPath, commandLine_ ? commandLine_ : empty, arguments);
     if (!previousInstance) {
         if (!RegisterLibraryClasses(instance)) return -1;
         if (!StartFirstInstance()) return -1;

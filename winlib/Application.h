@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "app/CommandLine.h"
 #include "winlib/Object.h"
 
 class Window;
@@ -25,10 +26,12 @@ class Application : public Object {
     virtual bool DoIdleWork(int count);
     virtual int ExitCode();
 
-    // The entry sequence: stores the entry values, registers the library's
-    // window classes for the first instance, starts the program and runs the
-    // loop. Returns the process's exit code (-1 when start-up failed).
-    int Main(HINSTANCE instance, HINSTANCE previous, const char* commandLine, int showCommand);
+    // The entry sequence: stores the entry values, forms the settings path
+    // from the executable's name, splits the command line (in place) into
+    // the argument table, registers the library's window classes for the
+    // first instance, starts the program and runs the loop. Returns the
+    // process's exit code (-1 when start-up failed).
+    int Main(HINSTANCE instance, HINSTANCE previous, char* commandLine, int showCommand);
 
     HINSTANCE Instance() const { return instance; }
     const char* CommandLine() const { return commandLine; }
@@ -36,7 +39,8 @@ class Application : public Object {
     Window* MainWindow() const { return mainWindow; }
     void SetMainWindow(Window* window) { mainWindow = window; }
 
-    static constexpr int SettingsPathSize = 128;
+    const ArgumentTable& Arguments() const { return arguments; }
+
     char settingsPath[SettingsPathSize] = {};
 
   protected:
@@ -46,4 +50,5 @@ class Application : public Object {
     int showCommand = SW_SHOWNORMAL;
     Window* mainWindow = nullptr;
     MSG currentMessage = {};
+    ArgumentTable arguments;
 };

@@ -36,7 +36,18 @@ bool TelnetApplication::StartFirstInstance() {
     return RegisterTerminalClass(instance);
 }
 
+// The arguments in upper case give the settings path ("-I"), the port
+// ("-P") and the host; the settings path is in effect before the window reads
+// any setting.
+void TelnetApplication::ReadArguments() {
+    UpperCaseArguments(arguments);
+    lstrcpynA(options.settingsPath, settingsPath, SettingsPathSize);
+    ReadCommandLine(arguments, options);
+    lstrcpynA(settingsPath, options.settingsPath, SettingsPathSize);
+}
+
 bool TelnetApplication::StartInstance() {
+    ReadArguments();
     TerminalWindow* window = new TerminalWindow;
     if (!window) return false;
     SetMainWindow(window);

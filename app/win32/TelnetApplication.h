@@ -8,4 +8,12 @@ class TelnetApplication : public Application {
   public:
     bool StartFirstInstance() override;
     bool StartInstance() override;
+
+    // The host and port that the command line asked for.
+    const CommandLineOptions& Options() const { return options; }
+
+  private:
+    void ReadArguments();
+
+    CommandLineOptions options;
 };

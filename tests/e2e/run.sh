@@ -53,7 +53,11 @@ if [ ! -f "$prefix/system.reg" ]; then
     timeout 30 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     timeout 60 wineserver -w
 fi
-# Start the Wine server and its desktop before the first timed test.
+# One Wine server for the whole run: left to itself it exits a few seconds
+# after its last client, and two programs that start a new one at the same
+# moment can wait for each other for a long time.
+wineserver -p
+# Start the desktop before the first timed test.
 timeout 90 wine "$build/lumoprobe.exe" windows >/dev/null
 
 export LUMO_WIN32_BUILD=$build LUMO_E2E_ARTIFACTS=$artifacts
