@@ -49,8 +49,8 @@ const char* MacroNameAt(const MacroList& list, int index) {
 }
 
 int ReadMacroDefinition(Profile& profile, const char* name,
-                        char (&definition)[MacroDefinitionSize]) {
-    return profile.GetString(Macros, name, "", definition, MacroDefinitionSize);
+                        char (&definition)[StoredMacroTextSize]) {
+    return profile.GetString(Macros, name, "", definition, StoredMacroTextSize);
 }
 
 bool IsStorableMacroName(const char* name) {
@@ -67,8 +67,8 @@ bool IsStorableMacroName(const char* name) {
 
 bool SaveMacro(Profile& profile, const char* name, const char* definition) {
     if (!IsStorableMacroName(name) || std::strpbrk(definition, "\r\n")) return false;
-    char stored[MacroDefinitionSize];
-    CopyText(stored, MacroDefinitionSize, definition);
+    char stored[StoredMacroTextSize];
+    CopyText(stored, StoredMacroTextSize, definition);
     WriteText(profile, Macros, name, stored);
     return true;
 }

@@ -4,7 +4,7 @@ class Profile;
 
 constexpr int MacroNamesSize = 600;      // all names of section "Macros"
 constexpr int MacroNameSize = 28;        // one name, at most 27 characters
-constexpr int MacroDefinitionSize = 254; // one definition as read, at most 253 characters
+constexpr int StoredMacroTextSize = 254; // one definition as read, at most 253 characters
 
 // The names of section "Macros" in file order, each zero-terminated, with
 // an extra zero at the end.
@@ -25,7 +25,7 @@ const char* MacroNameAt(const MacroList& list, int index);
 // Reads the definition of the named macro ("" when missing); returns its
 // length.
 int ReadMacroDefinition(Profile& profile, const char* name,
-                        char (&definition)[MacroDefinitionSize]);
+                        char (&definition)[StoredMacroTextSize]);
 
 // Whether name can be a key of the settings file: 1 to 27 characters after
 // blanks are trimmed, no control characters, no "=", and not beginning

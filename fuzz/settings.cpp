@@ -98,8 +98,8 @@ void CheckMacros(IniProfile& ini, const uint8_t* data, size_t size) {
     ReadMacroList(ini, list);
     Check(list.macroCount >= 0 && list.macroCount <= MacroNamesSize / 2);
     for (int i = 0; i < list.macroCount; ++i) {
-        char definition[MacroDefinitionSize];
-        Check(ReadMacroDefinition(ini, MacroNameAt(list, i), definition) < MacroDefinitionSize);
+        char definition[StoredMacroTextSize];
+        Check(ReadMacroDefinition(ini, MacroNameAt(list, i), definition) < StoredMacroTextSize);
     }
     // The input's first line as a name and its second as a definition:
     // saving may not change any other setting.
@@ -112,8 +112,8 @@ void CheckMacros(IniProfile& ini, const uint8_t* data, size_t size) {
     const AllSettings before = ReadAll(ini);
     if (SaveMacro(ini, name.c_str(), value.c_str())) {
         // Reading gives the definition back, cut to 253 characters.
-        const std::string expected = value.substr(0, MacroDefinitionSize - 1);
-        char definition[MacroDefinitionSize];
+        const std::string expected = value.substr(0, StoredMacroTextSize - 1);
+        char definition[StoredMacroTextSize];
         ReadMacroDefinition(ini, name.c_str(), definition);
         Check(expected == definition);
         Check(Same(before, ReadAll(ini)));

@@ -7,7 +7,7 @@
 namespace {
 
 std::string Definition(IniProfile& ini, const char* name) {
-    char text[MacroDefinitionSize];
+    char text[StoredMacroTextSize];
     ReadMacroDefinition(ini, name, text);
     return text;
 }
@@ -76,7 +76,7 @@ TEST(MacroList, LongNameInFileCanBeReadAndDeleted) {
 
 TEST(MacroDefinition, CutTo253Characters) {
     IniProfile ini = MakeIni("[Macros]\nm=" + std::string(300, 'd') + "\n");
-    char text[MacroDefinitionSize];
+    char text[StoredMacroTextSize];
     EXPECT_EQ(ReadMacroDefinition(ini, "m", text), 253);
 }
 
