@@ -1,0 +1,45 @@
+#include "screen/FixedLayout.h"
+
+#include <algorithm>
+
+int RunFixedLayout(LayoutState& state, const LayoutRequest& request, LayoutFrame& frame) {
+    int cellWidth = std::max(request.cellWidth, 1);
+    int cellHeight = std::max(request.cellHeight, 1);
+    int w = 0, h = 0, clientWidth = 0, clientHeight = 0;
+    frame.OuterSize(w, h);
+    state.frameWidth = w;
+    state.frameHeight = h;
+    frame.ClientSize(clientWidth, clientHeight);
+
+    state.fitColumns = clientWidth / cellWidth;
+    state.viewLines = clientHeight / cellHeight;
+    if (state.viewLines > request.lines) {
+        h -= (state.viewLines - request.lines) * cellHeight;
+        state.viewLines = request.lines;
+    }
+
+    int wantBar = request.verticalScrollBar ? 1 : 0;
+    if (wantBar != state.vBarShown) {
+        frame.ShowVerticalBar(wantBar);
+        state.vBarShown = wantBar;
+        int before = clientWidth;
+        frame.ClientSize(clientWidth, clientHeight);
+        w += before - clientWidth; // keep the client width
+    }
+
+    int hidden = std::max(0, request.columns - state.fitColumns);
+    int wantHBar = hidden > 0 ? 1 : 0;
+    if (wantHBar != state.hBarShown) {
+        state.hBarShown = wantHBar;
+        frame.ShowHorizontalBar(wantHBar, hidden, request.hScroll);
+        int before = clientHeight;
+        frame.ClientSize(clientWidth, clientHeight);
+        h += before - clientHeight; // keep the client height
+    }
+
+    if (h == state.frameHeight && w == state.frameWidth) return 0;
+    state.frameWidth = w;
+    state.frameHeight = h;
+    frame.ResizeFrame(w, h);
+    return 1;
+}
