@@ -15,7 +15,10 @@ int winsockRunning = 0;
 
 // SendAll's patience with a socket that keeps reporting would-block: a burst
 // of immediate retries, then a short pause, for a bounded number of rounds
-// (about half a second at most), after which the rest of the block is lost.
+// (about half a second), after which the rest of the block is lost. Once a
+// block has been given up, later blocks get one burst only until the socket
+// accepts a whole block again, so a host that has stopped reading cannot
+// stall the window once per reply.
 constexpr int SendAllRetries = 16;
 constexpr int SendAllRounds = 50;
 constexpr DWORD SendAllPause = 10;
@@ -135,6 +138,7 @@ int TelnetConnection::StartSocket(const void* address) {
         WSAGetLastError() != WSAEWOULDBLOCK)
         return ConnectFailedEarly();
     linkState = LinkState::Connecting;
+    sendStalled = 0;
     engine.ResetTelnet();
     return 1;
 }
@@ -185,12 +189,14 @@ int TelnetConnection::Send(const char* bytes, int length) {
 // SendAllRounds pauses before the rest of the block is dropped.
 void TelnetConnection::SendAll(const char* bytes, int length) {
     int sent = 0;
+    int rounds = sendStalled ? 1 : SendAllRounds;
     sendFailed = 0;
-    for (int round = 0; round < SendAllRounds && sent < length; ++round) {
+    for (int round = 0; round < rounds && sent < length; ++round) {
         if (linkState != LinkState::Established || sendFailed) return;
         if (round > 0) Sleep(SendAllPause);
         sent += SendWhole(*this, bytes + sent, length - sent, SendAllRetries);
     }
+    sendStalled = sent < length && !sendFailed && linkState == LinkState::Established;
 }
 
 int TelnetConnection::Receive(char* buffer, int size) {

@@ -54,4 +54,6 @@ class TelnetConnection : public Connection {
     UINT_PTR socketHandle;
     LinkState linkState = LinkState::Idle;
     int sendFailed = 0;
+    // The last SendAll gave up on a socket that kept refusing data.
+    int sendStalled = 0;
 };
