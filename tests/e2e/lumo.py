@@ -37,26 +37,39 @@ def wait_until(predicate, timeout, interval=0.1, what="condition"):
         time.sleep(interval)
 
 
+def record_processes(name):
+    """Saves the process list as ARTIFACTS/name.txt, to see what hung."""
+    with open(os.path.join(ARTIFACTS, name + ".txt"), "w") as out:
+        subprocess.run(["ps", "-eo", "pid,ppid,stat,etime,wchan:24,args"], stdout=out,
+                       timeout=10)
+
+
 class Probe:
     """Runs lumoprobe.exe under Wine and parses its tab-separated output."""
 
     def run(self, *args, check=True, timeout=20):
-        result = subprocess.run(
-            ["wine", build_path("lumoprobe.exe"), *map(str, args)],
-            env=wine_env(), capture_output=True, text=True, timeout=timeout,
-            errors="replace")
+        try:
+            result = subprocess.run(
+                ["wine", build_path("lumoprobe.exe"), *map(str, args)],
+                env=wine_env(), capture_output=True, text=True, timeout=timeout,
+                errors="replace")
+        except subprocess.TimeoutExpired:
+            record_processes("probe-timeout")
+            raise
         if check and result.returncode != 0:
             raise RuntimeError(f"lumoprobe {' '.join(map(str, args))}: {result.stderr.strip()}")
         return [line.rstrip("\r") for line in result.stdout.splitlines()]
 
     def windows(self):
-        """Top-level windows as dicts: handle, pid, cls, visible, title."""
+        """Top-level windows as dicts: handle, pid, cls, visible, rect (left,
+        top, right, bottom on the screen), title."""
         found = []
         for line in self.run("windows"):
-            fields = line.split("\t")
-            if len(fields) == 5:
+            fields = line.split("\t", 8)
+            if len(fields) == 9:
                 found.append({"handle": "0x" + fields[0], "pid": fields[1], "cls": fields[2],
-                              "visible": fields[3] == "1", "title": fields[4]})
+                              "visible": fields[3] == "1",
+                              "rect": tuple(int(v) for v in fields[4:8]), "title": fields[8]})
         return found
 
     def find(self, cls=None, title=None):
@@ -235,6 +248,12 @@ def clipboard():
     result = subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True,
                             timeout=10)
     return result.stdout
+
+
+def centre(window):
+    """The screen point in the middle of a window."""
+    left, top, right, bottom = window["rect"]
+    return (left + right) // 2, (top + bottom) // 2
 
 
 def xdotool(*args):

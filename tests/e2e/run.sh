@@ -49,15 +49,19 @@ if [ ! -f "$prefix/system.reg" ]; then
     echo "creating the Wine prefix $prefix"
     mkdir -p "$prefix"
     timeout 120 wineboot -i >"$artifacts/wineboot.log" 2>&1
-    # No window manager runs on the display: Wine draws the frames itself.
+    timeout 60 wineserver -w
+fi
+# No window manager runs on the display: Wine draws the frames itself.
+if ! grep -q '"Managed"="N"' "$prefix/user.reg"; then
     timeout 30 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     timeout 60 wineserver -w
 fi
-# One Wine server for the whole run: left to itself it exits a few seconds
-# after its last client, and two programs that start a new one at the same
-# moment can wait for each other for a long time.
+# One Wine session for the whole run. Left to itself, Wine ends its server,
+# its system processes and the desktop soon after the last program exits, and
+# a program that starts while they are being brought up again can wait for
+# 20 s. A probe that stays keeps them up.
 wineserver -p
-# Start the desktop before the first timed test.
+wine "$build/lumoprobe.exe" stay >/dev/null 2>&1 &
 timeout 90 wine "$build/lumoprobe.exe" windows >/dev/null
 
 export LUMO_WIN32_BUILD=$build LUMO_E2E_ARTIFACTS=$artifacts

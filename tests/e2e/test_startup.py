@@ -48,9 +48,8 @@ def test_window_opens_with_its_caption_class_and_icon(start_program, probe):
     assert window["title"] == "LUMO/NT"
     assert window["cls"] == "LUMO32"
     shot = lumo.screenshot("startup")
-    # Without a window manager the window sits at the display's top left; its
-    # client area below the menu bar is painted in the window colour, white.
-    assert lumo.pixel(shot, 300, 200) == (255, 255, 255)
+    # The client area is painted in the window colour, white.
+    assert lumo.pixel(shot, *lumo.centre(window)) == (255, 255, 255)
 
 
 def test_menu_holds_every_command_with_its_text_and_state(start_program, probe):
@@ -87,9 +86,9 @@ def test_unhandled_command_says_not_implemented_and_changes_nothing(start_progra
 
 def test_accelerator_keys_reach_the_command_dispatch_unless_their_item_is_grayed(
         start_program, probe):
-    start_program()
+    program = start_program()
     # Click into the client area to give the window the keyboard.
-    lumo.xdotool("mousemove", 300, 200, "click", 1)
+    lumo.xdotool("mousemove", *lumo.centre(program.window), "click", 1)
     # Ctrl+Insert is Copy, grayed while nothing is selected: no command.
     lumo.xdotool("key", "ctrl+Insert")
     lumo.xdotool("sleep", 1)

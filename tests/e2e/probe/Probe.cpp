@@ -2,13 +2,17 @@
 // way UI automation tools do, through the ordinary Win32 API. One command per
 // run; results go to standard output as tab-separated lines.
 //
-//   lumoprobe windows               top-level windows: handle, pid, class, visible, title
+//   lumoprobe windows               top-level windows: handle, pid, class, visible,
+//                                   left, top, right, bottom, title
 //   lumoprobe children HWND         child windows: handle, id, class, style, text
 //   lumoprobe menu HWND [init]      the window's menu: depth, position, id, type, state,
 //                                   text; "init" sends WM_INITMENU first
 //   lumoprobe command HWND ID       posts WM_COMMAND ID
 //   lumoprobe close HWND            posts WM_CLOSE
 //   lumoprobe click HWND TEXT       clicks the child button whose text is TEXT
+//   lumoprobe stay                  keeps the Wine session and its desktop up until
+//                                   killed, so that the programs under test never
+//                                   have to start them
 #include <windows.h>
 
 #include <cstdio>
@@ -40,8 +44,11 @@ BOOL CALLBACK ListTopLevel(HWND window, LPARAM) {
     GetClassNameA(window, className, sizeof className);
     GetWindowTextA(window, title, sizeof title);
     GetWindowThreadProcessId(window, &process);
-    std::printf("%p\t%lu\t%s\t%d\t", static_cast<void*>(window), process, className,
-                IsWindowVisible(window) ? 1 : 0);
+    RECT placed = {};
+    GetWindowRect(window, &placed);
+    std::printf("%p\t%lu\t%s\t%d\t%ld\t%ld\t%ld\t%ld\t", static_cast<void*>(window), process,
+                className, IsWindowVisible(window) ? 1 : 0, placed.left, placed.top, placed.right,
+                placed.bottom);
     PrintText(title);
     std::printf("\n");
     return TRUE;
@@ -162,7 +169,7 @@ int Menu(HWND window, bool initialise) {
 }
 
 int Usage() {
-    std::fprintf(stderr, "usage: lumoprobe windows | children HWND | menu HWND | "
+    std::fprintf(stderr, "usage: lumoprobe windows | stay | children HWND | menu HWND | "
                          "command HWND ID | close HWND | click HWND TEXT\n");
     return 2;
 }
@@ -173,6 +180,11 @@ int main(int argc, char** argv) {
     if (argc < 2) return Usage();
     const char* verb = argv[1];
     if (!std::strcmp(verb, "windows")) return EnumWindows(ListTopLevel, 0) ? 0 : 1;
+    if (!std::strcmp(verb, "stay")) {
+        GetDesktopWindow();
+        for (;;)
+            Sleep(60000);
+    }
     if (argc < 3) return Usage();
     HWND window = ParseHandle(argv[2]);
     if (!IsWindow(window)) {
