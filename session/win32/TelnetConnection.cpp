@@ -106,6 +106,8 @@ int TelnetConnection::Connect(const char* host, int port) {
     std::strcpy(hostName, host);
     sockaddr_in address = {};
     if (!Resolve(host, &address.sin_addr)) return FailConnect("Cannot find %s", host);
+    // A port that does not fit in 16 bits would be cut to some other port.
+    if (port < 0 || port > 65535) return ConnectFailedEarly();
     address.sin_family = AF_INET;
     address.sin_port = htons(static_cast<u_short>(port));
     return StartSocket(&address);
