@@ -12,14 +12,6 @@ int Max(int a, int b) {
 
 } // namespace
 
-int Emulator::Columns() const {
-    return Min(Max(screen_.columns, 3), LineWidth);
-}
-
-int Emulator::Lines() const {
-    return Min(Max(screen_.lines, 3), MaxLines);
-}
-
 // Moves down one line; at the bottom margin the region scrolls up instead,
 // and a cursor below the region stops at the last line.
 void Emulator::Index() {

@@ -112,8 +112,12 @@ class Emulator {
     int singleShift;
 
   private:
-    int Columns() const;
-    int Lines() const;
+    // The logical size that margins and tab stops are laid out for.
+    int Columns() const { return geometryColumns; }
+    int Lines() const { return geometryLines; }
+    // The screen buffer's size, held to the ranges the emulator works in.
+    int ScreenColumns() const;
+    int ScreenLines() const;
     int Width() const { return lineWidth[cursorRow]; }
     void CopySettings(const TerminalSettings& settings);
     void SetMultinational(int on);
@@ -127,6 +131,7 @@ class Emulator {
 
     // Parser.
     void CheckGeometry();
+    int IsPlainGraphic(unsigned char b) const;
     void ParseByte(unsigned char b);
     void EnterSequence(unsigned char b);
     void CollectParameter(unsigned char b);
@@ -213,7 +218,6 @@ class Emulator {
     // Set when the byte being handled began a single shift, which then
     // applies to the next byte rather than ending at once.
     int shiftStartedNow;
-    // The logical size that margins and tab stops were last laid out for.
     int geometryLines;
     int geometryColumns;
 };

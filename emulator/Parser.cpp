@@ -33,12 +33,22 @@ void Emulator::ProcessInput(const char* bytes, int length) {
 // Margins, tab stops and line widths follow the logical size; a size change
 // that the window did not announce is caught here before any byte uses them.
 void Emulator::CheckGeometry() {
-    if (Lines() != geometryLines || Columns() != geometryColumns) ResetGeometry();
+    if (ScreenLines() != geometryLines || ScreenColumns() != geometryColumns) ResetGeometry();
 }
 
 void Emulator::ParseVt(const unsigned char* bytes, int length) {
     for (int i = 0; i < length; ++i) {
         unsigned char b = bytes[i];
+        // Text between sequences goes straight to the screen, and parameter
+        // characters straight into the sequence.
+        if (parserState == Ground && !singleShift && !printerController && IsPlainGraphic(b)) {
+            WriteGraphic(charsets.displayTable[multinational ? b : b & 127]);
+            continue;
+        }
+        if (parserState == CsiParameter && b >= '0' && b <= '?') {
+            CollectParameter(b);
+            continue;
+        }
         // Eight-bit controls stand for ESC and the byte 64 below them.
         if (b >= 128 && b <= 159 && (emulation == Vt200 || multinational) && !printerController) {
             ParseByte(ESC);
@@ -47,6 +57,15 @@ void Emulator::ParseVt(const unsigned char* bytes, int length) {
             ParseByte(b);
         }
     }
+}
+
+// A byte that the ground state only writes: no 8-bit control, and a
+// printable character after the 7-bit mask of national mode.
+int Emulator::IsPlainGraphic(unsigned char b) const {
+    if (multinational) return (b >= 32 && b < 127) || b >= 160;
+    if (b >= 128 && b <= 159 && emulation == Vt200) return 0;
+    unsigned char c = b & 127;
+    return c >= 32 && c < 127;
 }
 
 void Emulator::ParseByte(unsigned char b) {

@@ -1,6 +1,14 @@
 #include "emulator/Emulator.h"
 #include "screen/ScreenBuffer.h"
 
+int Emulator::ScreenColumns() const {
+    return screen_.columns < 3 ? 3 : screen_.columns > LineWidth ? LineWidth : screen_.columns;
+}
+
+int Emulator::ScreenLines() const {
+    return screen_.lines < 3 ? 3 : screen_.lines > MaxLines ? MaxLines : screen_.lines;
+}
+
 // Modes, character sets and geometry return to their start; the screen, the
 // cursor, autowrap, newline mode and local echo stay.
 void Emulator::ResetTerminal() {
@@ -33,6 +41,8 @@ void Emulator::FullReset() {
 
 // Tab stops every 8 columns; stops beyond the logical width keep their flags.
 void Emulator::ResetGeometry() {
+    geometryLines = ScreenLines();
+    geometryColumns = ScreenColumns();
     scrollTop = 0;
     scrollBottom = Lines() - 1;
     for (int c = 0; c < Columns(); ++c)
@@ -41,8 +51,6 @@ void Emulator::ResetGeometry() {
     savedRow = savedCol = -1;
     if (cursorRow > scrollBottom) cursorRow = scrollBottom;
     if (cursorCol > Columns() - 1) cursorCol = Columns() - 1;
-    geometryLines = Lines();
-    geometryColumns = Columns();
     host_->UpdateSizeItem();
 }
 
@@ -52,10 +60,10 @@ void Emulator::SetColumns(int c) {
     screen_.SaveScreenToHistory();
     host_->SetSoftSize(0);
     screen_.columns = c < 3 ? 3 : c > LineWidth ? LineWidth : c;
+    geometryColumns = screen_.columns;
     screen_.FillCells(' ', 0, 0, 0, Lines() * LineWidth);
     CursorHome();
     ResetLineWidths(0, MaxLines - 1);
-    geometryColumns = Columns();
     host_->ShowColumnsChanged();
 }
 
