@@ -1,0 +1,141 @@
+// Drawing the screen buffer into the terminal window: one text output per
+// run of equal attribute, every character in its own cell.
+#include "screen/win32/BufferWindow.h"
+
+#include <algorithm>
+
+#include "winlib/PaintContext.h"
+
+void BufferWindow::SetupDc() {
+    SetMapMode(drawDc, MM_TEXT);
+    RECT client;
+    GetClientRect(handle, &client);
+    firstShownRow = std::max(0, screen.lines - static_cast<int>(client.bottom) / cellHeight);
+    SetViewportOrgEx(drawDc, -hScroll * cellWidth, -firstShownRow * cellHeight, nullptr);
+    SetBkMode(drawDc, OPAQUE);
+}
+
+bool BufferWindow::BeginDraw() {
+    if (!handle) return false;
+    drawDc = GetDC(handle);
+    SetupDc();
+    dcAttr = NoAttribute;
+    HideCaret(handle);
+    return true;
+}
+
+void BufferWindow::EndDraw() {
+    SelectObject(drawDc, oldFont);
+    ReleaseDC(handle, drawDc);
+    drawDc = nullptr;
+    ShowCaret(handle);
+}
+
+void BufferWindow::DrawRows(int r1, int r2, int c1, int c2) {
+    ::DrawRows(screen, r1, r2, c1, c2, *this);
+}
+
+void BufferWindow::RedrawRows(int r1, int r2, int c1, int c2) {
+    if (!BeginDraw()) return;
+    DrawRows(r1, r2, c1, c2);
+    EndDraw();
+}
+
+void BufferWindow::Paint(PaintContext& context) {
+    PaintUpdate(context);
+}
+
+void BufferWindow::PaintUpdate(PaintContext& context) {
+    drawDc = context.Context();
+    SetupDc();
+    RECT r = context.Paint().rcPaint;
+    DPtoLP(drawDc, reinterpret_cast<POINT*>(&r), 2);
+    int r1 = std::max(0, static_cast<int>(r.top) / cellHeight);
+    int r2 = std::min(screen.lines - 1, static_cast<int>(r.bottom) / cellHeight);
+    int c1 = std::max(0, static_cast<int>(r.left) / cellWidth);
+    int c2 = std::min(screen.columns - 1, static_cast<int>(r.right) / cellWidth);
+    dcAttr = NoAttribute;
+    DrawRows(r1, r2, c1, c2);
+    SelectObject(drawDc, oldFont);
+    drawDc = nullptr;
+}
+
+void BufferWindow::UnhighlightSelection() {
+    if (!BeginDraw()) return;
+    DrawSelectionPlain(screen, *this);
+    EndDraw();
+}
+
+int BufferWindow::DrawBlinkPhase(int hidden) {
+    if (!BeginDraw()) return 0;
+    runMode = hidden ? RunMode::BlinkHidden : RunMode::BlinkShown;
+    blinkSeen = DrawRunsWithAttribute(screen, AttrBlink, *this);
+    runMode = RunMode::Normal;
+    EndDraw();
+    return blinkSeen;
+}
+
+void BufferWindow::RedrawAttributeCells() {
+    if (!BeginDraw()) return;
+    DrawRunsWithAttribute(screen, 0x7F, *this);
+    EndDraw();
+}
+
+void BufferWindow::ScrollViewOneLine(int delta) {
+    if (!BeginDraw()) return;
+    ScrollCells(0, screen.viewLines, delta, screen.columns);
+    EndDraw();
+}
+
+void BufferWindow::StartBlinking() {
+    if (blinkTimerOn) return;
+    if (!SetTimer(handle, BlinkTimerId, BlinkMilliseconds, nullptr)) {
+        blinkSeen = 0; // the next blinking run asks again
+        return;
+    }
+    blinkTimerOn = 1;
+    blinkHidden = 0;
+}
+
+void BufferWindow::BlinkTick() {
+    if (scrollBackMode) return;
+    blinkHidden = !blinkHidden;
+    if (DrawBlinkPhase(blinkHidden) > 0) return;
+    KillTimer(handle, BlinkTimerId);
+    blinkTimerOn = 0;
+}
+
+// Outputs one run. The first blinking run met starts the blink timer; the
+// blink passes count their runs themselves. A hidden blinking run fills
+// its cells with the background of its attribute without bold, underline
+// and blink.
+void BufferWindow::DrawRun(const Run& run) {
+    if (runMode == RunMode::Normal && (run.attr & AttrBlink) && blinkSeen == 0) {
+        blinkSeen = 1;
+        PostMessageA(handle, UM_STARTBLINK, 0, 0);
+    }
+    int hidden = runMode == RunMode::BlinkHidden;
+    int attr = hidden ? HiddenBlinkAttribute(run.attr) : run.attr;
+    if (attr != dcAttr) {
+        ApplyAttribute(attr);
+        dcAttr = attr;
+    }
+    if (advancesFor != cellWidth) {
+        std::fill(advances, advances + LineWidth, cellWidth);
+        advancesFor = cellWidth;
+    }
+    int x = run.col * cellWidth;
+    int y = run.row * cellHeight;
+    int count = std::min(run.count, LineWidth);
+    RECT cells = {x, y, x + count * cellWidth, y + cellHeight};
+    const char* text = reinterpret_cast<const char*>(run.text);
+    ExtTextOutA(drawDc, x, y, ETO_OPAQUE | ETO_CLIPPED, &cells, hidden ? "" : text,
+                hidden ? 0 : count, hidden ? nullptr : advances);
+}
+
+void BufferWindow::ApplyAttribute(int attr) {
+    RunLook look = LookOfAttribute(static_cast<unsigned char>(attr), colors);
+    SetTextColor(drawDc, look.text);
+    SetBkColor(drawDc, look.back);
+    SelectObject(drawDc, fonts[look.font]);
+}

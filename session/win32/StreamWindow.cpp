@@ -1,0 +1,159 @@
+#include "session/win32/StreamWindow.h"
+
+#include "keyboard/KeyTranslation.h"
+#include "keyboard/VirtualKeys.h"
+
+namespace {
+
+// The platform's keyboard state, one byte per virtual key.
+struct KeyboardState {
+    BYTE bytes[LockStates::KeyStateSize];
+    KeyboardState() { GetKeyboardState(bytes); }
+    void Store() { SetKeyboardState(bytes); }
+};
+
+} // namespace
+
+StreamWindow::StreamWindow(Profile& settings)
+    : BufferWindow(settings), receiver(*this), holdState(receiver), sendQueue(receiver, *this),
+      keyQueue(sendQueue, holdState, *this), lockStates(KeyboardState().bytes) {}
+
+int StreamWindow::PumpReceive() {
+    return receiver.PumpReceive();
+}
+
+void StreamWindow::ShowLocalLine(const char* text) {
+    receiver.ShowLocalLine(text);
+}
+
+void StreamWindow::LinkReceiver() {
+    receiver.Link(Connection::Current());
+}
+
+void StreamWindow::DeferReceived(const char* bytes, int count) {
+    holdState.DeferReceived(bytes, count);
+}
+
+void StreamWindow::ProcessReceived(const char* bytes, int count) {
+    LogReceivedBytes(bytes, count);
+    ProcessInput(bytes, count);
+}
+
+void StreamWindow::ShowChanges() {
+    screen.FlushChanges();
+    PlaceCaret();
+}
+
+void StreamWindow::PostDisconnected() {
+    PostMessageA(handle, UM_DISCONNECTED, 0, 0);
+}
+
+void StreamWindow::Beep() {
+    MessageBeep(0xFFFFFFFF);
+}
+
+int StreamWindow::StartTimer(int id, int milliseconds) {
+    return handle && SetTimer(handle, id, milliseconds, nullptr) ? 1 : 0;
+}
+
+void StreamWindow::StopTimer(int id) {
+    KillTimer(handle, id);
+}
+
+void StreamWindow::RequestHold() {
+    holdRequested = 1;
+    SetHold(1);
+    UpdateView();
+}
+
+void StreamWindow::RequestResume() {
+    holdRequested = 0;
+    SetHold(0);
+}
+
+void StreamWindow::ShowSendError(const char* text) {
+    MessageBoxA(handle, text, nullptr, MB_OK);
+}
+
+void StreamWindow::ScrollLockChanged() {
+    keyQueue.Enqueue(::ScrollLockChanged(GetKeyState(VirtualKey::Scroll) & 1));
+}
+
+void StreamWindow::ToggleScrollLock() {
+    KeyboardState state;
+    KeyCode request = ::ToggleScrollLock(state.bytes);
+    state.Store();
+    keyQueue.Enqueue(request);
+}
+
+void StreamWindow::CursorCell(int& row, int& col) {
+    row = 0;
+    col = 0;
+}
+
+void StreamWindow::MakeCaret() {
+    CreateCaret(handle, nullptr, cellWidth, CaretHeight);
+    caretExists = 1;
+    PlaceCaret();
+    ShowCaret(handle);
+}
+
+// The terminal keeps its own Num, Caps and Scroll Lock states: they are
+// put in place while the window has the focus, and the outside ones back
+// when it loses it.
+void StreamWindow::FocusCaret(int gaining) {
+    KeyboardState state;
+    if (gaining) {
+        if (!caretExists) MakeCaret();
+        lockStates.FocusGained(state.bytes);
+    } else {
+        if (caretExists) DestroyCaret();
+        caretExists = 0;
+        lockStates.FocusLost(state.bytes);
+    }
+    state.Store();
+}
+
+void StreamWindow::PlaceCaret() {
+    if (!caretExists) return;
+    int row = 0, col = 0;
+    CursorCell(row, col);
+    SetCaretPos((col - hScroll) * cellWidth, (row - firstShownRow + 1) * cellHeight - CaretHeight);
+}
+
+void StreamWindow::RecreateCaret() {
+    if (!caretExists) return;
+    DestroyCaret();
+    MakeCaret();
+}
+
+int StreamWindow::ChangeFont() {
+    if (!BufferWindow::ChangeFont()) return 0;
+    RecreateCaret();
+    return 1;
+}
+
+void StreamWindow::Paint(PaintContext& context) {
+    PaintUpdate(context);
+    PlaceCaret();
+}
+
+LRESULT StreamWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_SETFOCUS: FocusCaret(1); return 0;
+    case WM_KILLFOCUS: FocusCaret(0); return 0;
+    case UM_SOCKET: MarkDataReady(); return 0;
+    case WM_TIMER:
+        if (wParam == BreakTimerId) {
+            keyQueue.BreakTimerFired();
+            return 0;
+        }
+        if (wParam == PauseTimerId) {
+            keyQueue.PauseTimerFired();
+            return 0;
+        }
+        break;
+    default: break;
+    }
+    return BufferWindow::HandleMessage(message, wParam, lParam);
+}
