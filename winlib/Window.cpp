@@ -33,8 +33,13 @@ Window::~Window() {
         if (!destroyed) DestroyWindow(window);
         destroyed = true;
     }
+    // The main window's end ends the program. The application forgets the
+    // object, so that messages still queued never reach a deleted window.
     Application* application = Application::Current();
-    if (application && application->MainWindow() == this) PostQuitMessage(0);
+    if (application && application->MainWindow() == this) {
+        application->SetMainWindow(nullptr);
+        PostQuitMessage(0);
+    }
 }
 
 LRESULT Window::HandleCommand(int id, HWND control, int notifyCode) {

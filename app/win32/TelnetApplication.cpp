@@ -52,8 +52,8 @@ bool TelnetApplication::StartInstance() {
     if (!window) return false;
     SetMainWindow(window);
     if (!window->Start(ProgramCaption, showCommand)) {
-        delete window;
         SetMainWindow(nullptr);
+        delete window;
         return false;
     }
     return true;

@@ -102,8 +102,11 @@ WINLIB_CHECK(OnlyTheMainWindowObjectPostsQuit) {
     CHECK(main->CreateHidden());
     application.SetMainWindow(main);
     DestroyWindow(main->Handle());
-    application.SetMainWindow(nullptr);
     CHECK(QuitPosted(&code) && code == 0);
+    // Messages still queued must not reach the deleted main window's filter.
+    CHECK(application.MainWindow() == nullptr);
+    MSG late = {nullptr, WM_USER, 0, 0, 0, {0, 0}};
+    CHECK(!application.FilterMessage(&late));
 }
 
 WINLIB_CHECK(ForeignWindowKeepsItsOwnProcedureForDefaults) {
