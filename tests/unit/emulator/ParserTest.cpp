@@ -153,6 +153,33 @@ TEST(ParserEightBit, UpperHalfByteInsideASequenceEndsItWithoutEffect) {
     EXPECT_EQ(0, t.emu.cursorRow);
 }
 
+// Each byte value alone in the ground state: the 8-bit controls and the
+// controls write nothing, NUL and DEL are dropped, everything else shows its
+// glyph from the character set of its half of the code table.
+TEST(ParserEightBit, EveryByteValueShowsItsGlyphOrWritesNothing) {
+    for (int emulation = 1; emulation <= 2; ++emulation) {
+        for (int multinational = 0; multinational <= 1; ++multinational) {
+            for (int b = 0; b < 256; ++b) {
+                TerminalSettings s = WithEmulation(emulation);
+                s.multinational = multinational;
+                Terminal t(s);
+                t.Feed(std::string(1, char(b)));
+                int eightBitControl = b >= 128 && b < 160 && (emulation == 2 || multinational);
+                int code = multinational ? b : b & 127;
+                SCOPED_TRACE(testing::Message() << emulation << " " << multinational << " " << b);
+                if (eightBitControl || code < 32 || code == 127) {
+                    EXPECT_EQ(' ', t.Char(0, 0));
+                    continue;
+                }
+                const CharsetState& cs = t.emu.charsets;
+                int slot = code < 128 ? cs.invokedGL : cs.invokedGR;
+                EXPECT_EQ(cs.glyphSets[cs.designation[slot]][code & 127], t.Char(0, 0));
+                EXPECT_EQ(1, t.emu.cursorCol);
+            }
+        }
+    }
+}
+
 TEST(ParserLimits, OverlongParameterStringIsClampedAndKeepsBuffersIntact) {
     Terminal t;
     t.Feed("\x1b[12;12H");
