@@ -113,13 +113,16 @@ int TelnetConnection::Connect(const char* host, int port) {
     return StartSocket(&address);
 }
 
-// A dotted address is looked up in reverse, a name forward; either way the
-// first address of the answer is used.
+// A dotted address is used as it stands: many reachable hosts have no
+// reverse name, and asking for one would only refuse them. A name is looked
+// up and the first address of the answer is used.
 int TelnetConnection::Resolve(const char* host, void* address) {
     unsigned long numeric = inet_addr(host);
-    hostent* entry = numeric != INADDR_NONE
-                         ? gethostbyaddr(reinterpret_cast<const char*>(&numeric), 4, AF_INET)
-                         : gethostbyname(host);
+    if (numeric != INADDR_NONE) {
+        std::memcpy(address, &numeric, 4);
+        return 1;
+    }
+    hostent* entry = gethostbyname(host);
     if (!entry || !entry->h_addr_list || !entry->h_addr_list[0] || entry->h_length <= 0) return 0;
     int length = entry->h_length < 4 ? entry->h_length : 4;
     std::memcpy(address, entry->h_addr_list[0], length);
