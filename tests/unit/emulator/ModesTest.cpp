@@ -210,6 +210,16 @@ TEST(Geometry, UnannouncedSizeChangeResetsMarginsBeforeTheNextByte) {
     EXPECT_EQ('x', t.Char(9, 0));
 }
 
+TEST(Geometry, CursorSetOffTheScreenFromOutsideIsBroughtBackBeforeTheNextByte) {
+    Terminal t;
+    t.emu.cursorRow = 500;
+    t.emu.cursorCol = -7;
+    t.Feed("z");
+    EXPECT_EQ('z', t.Char(23, 0));
+    EXPECT_EQ(23, t.emu.cursorRow);
+    EXPECT_EQ(1, t.emu.cursorCol);
+}
+
 TEST(Geometry, ResetGeometryKeepsTheCursorAndUpdatesTheSizeItem) {
     Terminal t;
     int before = t.host.sizeItemUpdates;
