@@ -97,6 +97,8 @@ TEST(Session, EditorRedrawWithScrollingRegionKeepsTheStatusLine) {
 // A menu drawn with the line-drawing set, as a configuration tool would.
 TEST(Session, LineDrawingBoxWithTitle) {
     Terminal t;
+    t.Feed("\x1b(0lqqk\x1b(B lqqk");
+    EXPECT_EQ("+--+ lqqk", t.Row(0));
     t.Feed("\x1b)0\x1b[2;10H\x0elqqqqqqqqk\x0f"
            "\x1b[3;10H\x0ex\x0f Menu   \x0ex\x0f"
            "\x1b[4;10H\x0emqqqqqqqqj\x0f");
