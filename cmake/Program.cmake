@@ -15,7 +15,10 @@ if(TARGET lumo_app)
     target_link_libraries(lumo_winlib PUBLIC lumo_app)
 endif()
 
+# The Win32 side of every folder; build folders (build/win32 among them) are
+# not sources.
 file(GLOB shell_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/*/win32/*.cpp)
+list(FILTER shell_sources EXCLUDE REGEX "^${PROJECT_SOURCE_DIR}/(build|out)[^/]*/")
 add_executable(lumo32 WIN32 ${shell_sources} ${PROJECT_SOURCE_DIR}/resources/LUMO32.rc)
 set_target_properties(lumo32 PROPERTIES OUTPUT_NAME LUMO32 SUFFIX .EXE)
 target_link_libraries(lumo32 PRIVATE lumo_winlib)
