@@ -1,6 +1,8 @@
 """The program starts, shows its window and menu, answers commands that no
 part of it handles, and ends cleanly when its window is closed."""
 
+import pytest
+
 import lumo
 
 MF_GRAYED = 0x1
@@ -50,6 +52,18 @@ def test_window_opens_with_its_caption_class_and_icon(start_program, probe):
     shot = lumo.screenshot("startup")
     # The client area is painted in the window colour, white.
     assert lumo.pixel(shot, *lumo.centre(window)) == (255, 255, 255)
+
+
+@pytest.mark.parametrize("args", [
+    ("myhost", "-p", "2323"),
+    ("-P", "abc", "-I", "C:\\CFG\\ALT.INI", "host:23"),
+    ("h" * 300, "-i" + "x" * 300, "-P"),
+    tuple(f"word{i}" for i in range(15)),
+])
+def test_program_starts_whatever_its_command_line(start_program, args):
+    program = start_program(*args)
+    assert program.window["title"] == "LUMO/NT"
+    assert program.running()
 
 
 def test_menu_holds_every_command_with_its_text_and_state(start_program, probe):
