@@ -35,15 +35,23 @@ HWND Dialog::OwnerHandle() const {
     return main ? main->Handle() : nullptr;
 }
 
-INT_PTR Dialog::RunModal() {
-    // A dialog that could not be registered would never see its OK button:
-    // refuse to show it rather than leave the user in a dialog that cannot end.
-    if (HandleMap::Instance().IsFull()) return -1;
-    HWND owner = OwnerHandle();
+bool Dialog::BeginModalRun() {
+    if (HandleMap::Instance().IsFull()) return false;
+    autoDelete = false;
     CreationHook::Install(this);
-    INT_PTR result = DialogBoxParamA(ResourceInstance(), templateName, owner, SharedDialogProc, 0);
+    return true;
+}
+
+void Dialog::EndModalRun() {
     CreationHook::Remove();
     Detach();
+}
+
+INT_PTR Dialog::RunModal() {
+    HWND owner = OwnerHandle();
+    if (!BeginModalRun()) return -1;
+    INT_PTR result = DialogBoxParamA(ResourceInstance(), templateName, owner, SharedDialogProc, 0);
+    EndModalRun();
     return result;
 }
 

@@ -30,6 +30,14 @@ class Dialog : public Window {
                                              LPARAM lParam);
 
   protected:
+    // The frame of every modal run. Begin refuses when the handle map is
+    // full (a dialog that could not be registered would never see its OK
+    // button, leaving the user in a dialog that cannot end); otherwise it
+    // keeps the object alive through the run, even one made with new, since
+    // the caller reads its results afterwards, and installs the creation
+    // hook. End removes the hook and detaches the object.
+    bool BeginModalRun();
+    void EndModalRun();
     // Hands OK or Cancel to a common dialog's own processing, which checks
     // the choice and ends the dialog with the system's result.
     void PassButtonToSystem(int id);

@@ -3,8 +3,6 @@
 #include <cstring>
 
 #include "winlib/CommonDialogHook.h"
-#include "winlib/CreationHook.h"
-#include "winlib/HandleMap.h"
 
 FileDialog::FileDialog(bool open_, const char* defaultExtension, const char* initialName,
                        DWORD flags, const char* filterText, Window* parent_)
@@ -41,13 +39,11 @@ void FileDialog::SetFilter(const char* text) {
 }
 
 INT_PTR FileDialog::RunModal() {
-    if (HandleMap::Instance().IsFull()) return IDCANCEL;
     request.lpfnHook = CommonDialogHook;
     request.Flags |= OFN_ENABLEHOOK;
-    CreationHook::Install(this);
+    if (!BeginModalRun()) return IDCANCEL;
     BOOL chosen = open ? GetOpenFileNameA(&request) : GetSaveFileNameA(&request);
-    CreationHook::Remove();
-    Detach();
+    EndModalRun();
     return chosen ? IDOK : IDCANCEL;
 }
 

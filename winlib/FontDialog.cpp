@@ -1,8 +1,6 @@
 #include "winlib/FontDialog.h"
 
 #include "winlib/CommonDialogHook.h"
-#include "winlib/CreationHook.h"
-#include "winlib/HandleMap.h"
 
 FontDialog::FontDialog(LOGFONTA* initial, DWORD flags, HDC printer, Window* parent_,
                        const char* templateName_)
@@ -30,11 +28,9 @@ FontDialog::FontDialog(LOGFONTA* initial, DWORD flags, HDC printer, Window* pare
 }
 
 INT_PTR FontDialog::RunModal() {
-    if (HandleMap::Instance().IsFull()) return IDCANCEL;
-    CreationHook::Install(this);
+    if (!BeginModalRun()) return IDCANCEL;
     BOOL chosen = ChooseFontA(&request);
-    CreationHook::Remove();
-    Detach();
+    EndModalRun();
     if (!chosen) return IDCANCEL;
     font = *request.lpLogFont;
     return IDOK;

@@ -85,3 +85,20 @@ WINLIB_CHECK(ModelessDialogStaysAttachedAndTakesKeyboardNavigation) {
     CHECK(dialog.IsDestroyed());
     CHECK(Window::FromHandle(handle) == nullptr);
 }
+
+WINLIB_CHECK(HeapDialogOutlivesItsModalRunButDeletesItselfWhenModeless) {
+    TestDialog::destructions = 0;
+    TestDialog* modal = new TestDialog("HOSTDLGBOX");
+    modal->actionMessage = WM_COMMAND;
+    modal->actionWParam = IDOK;
+    CHECK(modal->RunModal() == 1);
+    CHECK(TestDialog::destructions == 0);
+    CHECK(modal->initCalls == 1);
+    delete modal;
+    CHECK(TestDialog::destructions == 1);
+
+    TestDialog* modeless = new TestDialog("HOSTDLGBOX");
+    CHECK(modeless->CreateModeless("HOSTDLGBOX", nullptr));
+    DestroyWindow(modeless->Handle());
+    CHECK(TestDialog::destructions == 2);
+}

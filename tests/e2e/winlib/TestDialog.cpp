@@ -2,6 +2,8 @@
 
 #include "resources/resource.h"
 
+int TestDialog::destructions;
+
 bool TestDialog::HandleInitDialog() {
     ++initCalls;
     if (initialText) SetDlgItemTextA(handle, IDC_HOSTNAME, initialText);

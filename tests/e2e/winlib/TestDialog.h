@@ -7,6 +7,7 @@
 class TestDialog : public Dialog {
   public:
     explicit TestDialog(const char* templateName) : Dialog(templateName) {}
+    ~TestDialog() override { ++destructions; }
 
     bool HandleInitDialog() override;
     void HandleSetFont(HFONT font) override;
@@ -19,6 +20,7 @@ class TestDialog : public Dialog {
     int actionTarget = 0;
     const char* initialText = nullptr;
 
+    static int destructions;
     int initCalls = 0;
     int fontCalls = 0;
     HFONT font = nullptr;
