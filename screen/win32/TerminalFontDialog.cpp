@@ -16,10 +16,26 @@ void HideControl(HWND dialog, int id) {
 } // namespace
 
 TerminalFontDialog::TerminalFontDialog(LOGFONTA* font, Window* parent)
-    : FontDialog(font, ChooserOptions, nullptr, parent, "FONTDLG") {}
+    : FontDialog(font, ChooserOptions, nullptr, parent, "FONTDLG"), target(font), chosen() {}
+
+// Some choosers hand their result back only while their window is being
+// destroyed, which the window library keeps to itself; the font read from
+// the chooser at OK is the choice whatever the chooser did with it later.
+INT_PTR TerminalFontDialog::RunModal() {
+    INT_PTR result = FontDialog::RunModal();
+    if (result == IDOK && chosenRead && target) *target = chosen;
+    return result;
+}
 
 bool TerminalFontDialog::HandleInitDialog() {
     HideControl(handle, stc2); // "Font St&yle:"
     HideControl(handle, cmb2);
     return true;
+}
+
+void TerminalFontDialog::HandleOk() {
+    chosenRead =
+        SendMessageA(handle, WM_CHOOSEFONT_GETLOGFONT, 0, reinterpret_cast<LPARAM>(&chosen)) ? 1
+                                                                                             : 0;
+    FontDialog::HandleOk();
 }
