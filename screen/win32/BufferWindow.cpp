@@ -120,6 +120,7 @@ void BufferWindow::Layout() {
                              screen.lines, verticalScrollBar, hScroll};
     int resized = RunFixedLayout(layout, request, frame);
     screen.viewLines = layout.viewLines;
+    firstShownRow = std::max(0, screen.lines - layout.viewLines);
     if (resized) UpdateSizeItem();
     layingOut = 0;
 }
