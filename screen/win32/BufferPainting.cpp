@@ -10,7 +10,7 @@ void BufferWindow::SetupDc() {
     SetMapMode(drawDc, MM_TEXT);
     RECT client;
     GetClientRect(handle, &client);
-    firstShownRow = std::max(0, screen.lines - static_cast<int>(client.bottom) / cellHeight);
+    firstShownRow = FirstShownRow(screen.lines, client.bottom, cellHeight);
     SetViewportOrgEx(drawDc, -hScroll * cellWidth, -firstShownRow * cellHeight, nullptr);
     SetBkMode(drawDc, OPAQUE);
 }
@@ -50,12 +50,10 @@ void BufferWindow::PaintUpdate(PaintContext& context) {
     SetupDc();
     RECT r = context.Paint().rcPaint;
     DPtoLP(drawDc, reinterpret_cast<POINT*>(&r), 2);
-    int r1 = std::max(0, static_cast<int>(r.top) / cellHeight);
-    int r2 = std::min(screen.lines - 1, static_cast<int>(r.bottom) / cellHeight);
-    int c1 = std::max(0, static_cast<int>(r.left) / cellWidth);
-    int c2 = std::min(screen.columns - 1, static_cast<int>(r.right) / cellWidth);
+    CellRange cells = CellsToPaint({r.left, r.top, r.right, r.bottom}, cellWidth, cellHeight,
+                                   screen.lines, screen.columns);
     dcAttr = NoAttribute;
-    DrawRows(r1, r2, c1, c2);
+    DrawRows(cells.r1, cells.r2, cells.c1, cells.c2);
     SelectObject(drawDc, oldFont);
     drawDc = nullptr;
 }

@@ -70,8 +70,8 @@ BufferWindow::~BufferWindow() {
 
 void BufferWindow::InvalidateCells(int rowTop, int rowEnd, int colStart, int colEnd) {
     if (!handle) return;
-    RECT r = {(colStart - hScroll) * cellWidth, (rowTop - firstShownRow) * cellHeight,
-              (colEnd - hScroll) * cellWidth, (rowEnd - firstShownRow) * cellHeight};
+    PixelRect cells = CellsToClient(Offsets(), rowTop, rowEnd, colStart, colEnd);
+    RECT r = {cells.left, cells.top, cells.right, cells.bottom};
     InvalidateRect(handle, &r, FALSE);
 }
 
@@ -79,14 +79,10 @@ void BufferWindow::InvalidateCells(int rowTop, int rowEnd, int colStart, int col
 // less the rows the scroll uncovers, which the system invalidates.
 void BufferWindow::ScrollCells(int clipTop, int clipEnd, int count, int columns) {
     if (!handle || count == 0) return;
-    RECT clip = {-hScroll * cellWidth, (clipTop - firstShownRow) * cellHeight,
-                 (columns - hScroll) * cellWidth, (clipEnd - firstShownRow) * cellHeight};
-    RECT moved = clip;
-    if (count > 0)
-        moved.top += count * cellHeight;
-    else
-        moved.bottom += count * cellHeight;
-    ScrollWindowEx(handle, 0, -count * cellHeight, &moved, &clip, nullptr, nullptr, SW_INVALIDATE);
+    BandScroll band = ScrollBand(Offsets(), clipTop, clipEnd, count, columns);
+    RECT clip = {band.clip.left, band.clip.top, band.clip.right, band.clip.bottom};
+    RECT moved = {band.moved.left, band.moved.top, band.moved.right, band.moved.bottom};
+    ScrollWindowEx(handle, 0, band.dy, &moved, &clip, nullptr, nullptr, SW_INVALIDATE);
 }
 
 void BufferWindow::UpdateView() {
@@ -120,7 +116,7 @@ void BufferWindow::Layout() {
                              screen.lines, verticalScrollBar, hScroll};
     int resized = RunFixedLayout(layout, request, frame);
     screen.viewLines = layout.viewLines;
-    firstShownRow = std::max(0, screen.lines - layout.viewLines);
+    firstShownRow = FirstShownRow(screen.lines, layout.viewLines * cellHeight, cellHeight);
     if (resized) UpdateSizeItem();
     layingOut = 0;
 }

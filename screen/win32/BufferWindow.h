@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app/DisplaySettings.h"
+#include "screen/CellGeometry.h"
 #include "screen/ColorSchemes.h"
 #include "screen/FixedLayout.h"
 #include "screen/RenderRuns.h"
@@ -97,6 +98,9 @@ class BufferWindow : public FrameWindow, public ScreenView, private RunSink {
     int scrollBackMode = 0;
 
   protected:
+    // The cell size and offsets that turn cells into client pixels.
+    CellOffsets Offsets() const { return {cellWidth, cellHeight, hScroll, firstShownRow}; }
+
     Profile& settings;
 
   private:

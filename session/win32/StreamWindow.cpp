@@ -118,7 +118,8 @@ void StreamWindow::PlaceCaret() {
     if (!caretExists) return;
     int row = 0, col = 0;
     CursorCell(row, col);
-    SetCaretPos((col - hScroll) * cellWidth, (row - firstShownRow + 1) * cellHeight - CaretHeight);
+    PixelPoint at = CaretPoint(Offsets(), row, col, CaretHeight);
+    SetCaretPos(at.x, at.y);
 }
 
 void StreamWindow::RecreateCaret() {
