@@ -4,6 +4,10 @@
 // closes the connection. Every text fits its buffer: a host name too long
 // for the title is cut so that the title still ends as its state says.
 
+// The program's title: the base caption of the window and of its message
+// boxes.
+constexpr const char* ProgramTitle = "LUMO/NT";
+
 constexpr int BaseCaptionSize = 32; // "LUMO/NT" and the like, at most 31 characters
 constexpr int TitleSize = 80;       // titleBase and the window text, at most 79
 constexpr int ClosedQuestionSize = 160;

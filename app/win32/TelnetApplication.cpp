@@ -1,10 +1,11 @@
 #include "app/win32/TelnetApplication.h"
 
+#include "app/SessionTitle.h"
+#include "app/win32/PrivateProfile.h"
 #include "app/win32/TerminalWindow.h"
 
 namespace {
 
-const char ProgramCaption[] = "LUMO/NT";
 const int RequiredVersion = 3 * 256 + 10;
 
 // Major version in the low byte of the low word, minor in its high byte.
@@ -29,7 +30,7 @@ bool RegisterTerminalClass(HINSTANCE instance) {
 
 bool TelnetApplication::StartFirstInstance() {
     if (WindowsVersion() < RequiredVersion) {
-        MessageBoxA(nullptr, "This program requires Windows version 3.1", ProgramCaption,
+        MessageBoxA(nullptr, "This program requires Windows version 3.1", ProgramTitle,
                     MB_OK | MB_ICONSTOP);
         return false;
     }
@@ -46,15 +47,35 @@ void TelnetApplication::ReadArguments() {
     lstrcpynA(settingsPath, options.settingsPath, SettingsPathSize);
 }
 
+// The window's layers read their settings while it is made and write them
+// back when it is destroyed, through the settings file of this start.
 bool TelnetApplication::StartInstance() {
     ReadArguments();
-    TerminalWindow* window = new TerminalWindow;
+    static PrivateProfile profile(settingsPath);
+    TerminalWindow* window = new TerminalWindow(profile);
     if (!window) return false;
     SetMainWindow(window);
-    if (!window->Start(ProgramCaption, showCommand)) {
+    window->SetBaseCaption(ProgramTitle);
+    if (!window->StartTerminal(showCommand)) {
         SetMainWindow(nullptr);
         delete window;
         return false;
     }
+    Connection* connection = Connection::Current();
+    if (connection && connection->Open(window->Handle(), settingsPath, window))
+        window->ConnectAtStart(options.host, options.port);
     return true;
+}
+
+TerminalWindow* TelnetApplication::Terminal() const {
+    return static_cast<TerminalWindow*>(mainWindow);
+}
+
+// Outgoing bytes first, then received ones; each step runs on every pass.
+bool TelnetApplication::DoIdleWork(int) {
+    TerminalWindow* window = Terminal();
+    if (!window) return false;
+    int more = window->sendQueue.PumpSendQueue();
+    more |= window->PumpReceive();
+    return more != 0;
 }

@@ -1,41 +1,135 @@
 #include "app/win32/TerminalWindow.h"
 
-namespace {
-const int InitialWidth = 660;
-const int InitialHeight = 440;
-const int TitleSize = 80;
-} // namespace
+#include <cstdio>
 
-bool TerminalWindow::Start(const char* caption, int showCommand) {
-    RECT rectangle = {CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT + InitialWidth,
-                      CW_USEDEFAULT + InitialHeight};
-    if (!CreateFrame(ClassName, caption, WS_OVERLAPPEDWINDOW, rectangle, nullptr, nullptr))
-        return false;
-    UseAccelerators(ClassName);
-    ShowWindow(handle, showCommand);
-    UpdateWindow(handle);
-    return true;
+#include "app/MenuState.h"
+#include "app/win32/HostDialog.h"
+#include "resources/resource.h"
+#include "textsvc/SelectionCopy.h"
+#include "winlib/Application.h"
+
+TerminalWindow::TerminalWindow(Profile& settings) : EmulatorWindow(settings) {}
+
+void TerminalWindow::SetBaseCaption(const char* caption) {
+    std::snprintf(baseCaption, sizeof baseCaption, "%s", caption);
+    SetSessionState(SessionState::NoHost);
 }
 
-LRESULT TerminalWindow::HandleCommand(int, HWND, int) {
+bool TerminalWindow::StartTerminal(int showCommand) {
+    return EmulatorWindow::StartTerminal(titleBase, showCommand);
+}
+
+void TerminalWindow::SetSessionState(SessionState state) {
+    MakeTitleBase(titleBase, baseCaption, state, hostText);
+    UpdateTitle();
+}
+
+void TerminalWindow::UpdateTitle() {
+    if (!handle) return;
     char title[TitleSize];
-    GetWindowTextA(handle, title, sizeof title);
-    MessageBoxA(handle, "Command not implemented", title, MB_OK | MB_ICONINFORMATION);
-    return 0;
+    MakeWindowTitle(title, titleBase, scrollBackMode, holdState.IsHeld());
+    SetWindowTextA(handle, title);
+}
+
+int TerminalWindow::IsConnected() {
+    Connection* connection = LinkedConnection();
+    return connection && connection->connected;
+}
+
+int TerminalWindow::RunHostDialog() {
+    HostDialog dialog(hostText, sizeof hostText, this);
+    return static_cast<int>(dialog.RunModal());
+}
+
+// The title tells that an attempt started, whatever Connect returned: a
+// failure has shown its own message.
+void TerminalWindow::Connect() {
+    Connection* connection = Connection::Current();
+    if (connection) connection->Connect(hostText, port);
+    SetSessionState(SessionState::Trying);
+}
+
+void TerminalWindow::ConnectAtStart(const char* host, int port_) {
+    std::snprintf(hostText, sizeof hostText, "%s", host ? host : "");
+    port = port_;
+    if (!hostText[0]) RunHostDialog();
+    if (!hostText[0]) return;
+    SplitHostPort(hostText, &port);
+    Connect();
+}
+
+// The host typed here is used whole, on the Telnet port.
+void TerminalWindow::ConnectCommand() {
+    if (IsConnected()) return;
+    if (RunHostDialog() == IDCANCEL) return;
+    port = DefaultPort;
+    Connect();
+}
+
+// Another copy of the program, without arguments: it asks for its host.
+void TerminalWindow::NewSession() {
+    Application* application = Application::Current();
+    const char* program = application ? application->Arguments().programPath : "";
+    if (WinExec(program, SW_SHOWNORMAL) < 32)
+        MessageBoxA(handle, "Cannot start new session", baseCaption, MB_OK | MB_ICONSTOP);
+}
+
+LRESULT TerminalWindow::CommandHook(int id, HWND control, int notifyCode) {
+    switch (id) {
+    case IDM_CONNECT: ConnectCommand(); return 0;
+    case IDM_NEWSESSION: NewSession(); return 0;
+    default: return EmulatorWindow::CommandHook(id, control, notifyCode);
+    }
+}
+
+void TerminalWindow::Connected() {
+    SetSessionState(SessionState::Connected);
+}
+
+// OK closes the window without the exit confirmation; Cancel keeps it for
+// another Connect.
+void TerminalWindow::Disconnected() {
+    SetSessionState(SessionState::Disconnected);
+    char question[ClosedQuestionSize];
+    MakeClosedQuestion(question, hostText);
+    if (MessageBoxA(handle, question, baseCaption, MB_OKCANCEL | MB_ICONQUESTION) == IDOK)
+        Destroy();
+}
+
+int TerminalWindow::ClipboardHasText() {
+    if (!OpenClipboard(handle)) return 0;
+    int hasText = IsClipboardFormatAvailable(CF_TEXT) || IsClipboardFormatAvailable(CF_OEMTEXT);
+    CloseClipboard();
+    return hasText;
+}
+
+LRESULT TerminalWindow::InitMenu(HMENU menu) {
+    if (menu != GetMenu(handle)) return 0;
+    MenuConditions conditions;
+    conditions.connected = IsConnected();
+    conditions.selection = !SelectionEmpty(screen);
+    conditions.scrollBackMode = scrollBackMode;
+    conditions.clipboardHasText = ClipboardHasText();
+    conditions.multinational = emulator.multinational;
+    conditions.rememberOrigin = rememberOrigin;
+    conditions.verticalScrollBar = verticalScrollBar;
+    conditions.autoFocus = autoFocus;
+    conditions.softSize = softSize;
+    MenuItemRule rules[MenuRuleCount];
+    ApplyMenuRules(conditions, rules);
+    for (const MenuItemRule& rule : rules) {
+        EnableMenuItem(menu, rule.id, MF_BYCOMMAND | (rule.enabled ? MF_ENABLED : MF_GRAYED));
+        if (rule.checked >= 0)
+            CheckMenuItem(menu, rule.id, MF_BYCOMMAND | (rule.checked ? MF_CHECKED : MF_UNCHECKED));
+    }
+    return 1;
 }
 
 LRESULT TerminalWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_ERASEBKGND: return EraseBackground(reinterpret_cast<HDC>(wParam));
-    default: return FrameWindow::HandleMessage(message, wParam, lParam);
+    case WM_INITMENU: return InitMenu(reinterpret_cast<HMENU>(wParam));
+    case UM_CONNECTED: Connected(); return 0;
+    case UM_DISCONNECTED: Disconnected(); return 0;
+    default: return EmulatorWindow::HandleMessage(message, wParam, lParam);
     }
-}
-
-// The class has no background brush: the window fills its own background in
-// the system's window colour.
-LRESULT TerminalWindow::EraseBackground(HDC context) {
-    RECT client;
-    GetClientRect(handle, &client);
-    FillRect(context, &client, GetSysColorBrush(COLOR_WINDOW));
-    return 1;
 }

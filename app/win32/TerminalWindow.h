@@ -1,20 +1,46 @@
 #pragma once
 
-#include "winlib/FrameWindow.h"
+#include "app/CommandLine.h"
+#include "app/SessionTitle.h"
+#include "emulator/win32/EmulatorWindow.h"
 
 // The program's one top-level window, of class "LUMO32", with the menu and
-// the accelerators of the same name. Commands that no part of the window
-// handles are answered with "Command not implemented".
-class TerminalWindow : public FrameWindow {
+// the accelerators of the same name. This layer is the session's: choosing
+// the host and connecting, new sessions, the title that shows the state of
+// the connection, the question when the host closes it, and the menu
+// state.
+class TerminalWindow : public EmulatorWindow {
   public:
-    static constexpr const char* ClassName = "LUMO32";
+    static constexpr UINT UM_CONNECTED = 1027;
 
-    // Creates, shows and updates the window; false if it cannot be created.
-    bool Start(const char* caption, int showCommand);
+    explicit TerminalWindow(Profile& settings);
 
-    LRESULT HandleCommand(int id, HWND control, int notifyCode) override;
+    void SetBaseCaption(const char* caption);
+    // Creates and shows the window with the base caption as its title.
+    bool StartTerminal(int showCommand);
+    // The first connection: to the command line's host (which may carry
+    // ":port"), or to one asked for with the host dialog.
+    void ConnectAtStart(const char* host, int port);
+    // Shows titleBase with the suffix of the scroll-back or hold mode.
+    void UpdateTitle();
+
+    LRESULT CommandHook(int id, HWND control, int notifyCode) override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
+    char hostText[HostTextSize] = {};
+    int port = DefaultPort;
+    char baseCaption[BaseCaptionSize] = {};
+    char titleBase[TitleSize] = {};
+
   private:
-    LRESULT EraseBackground(HDC context);
+    int IsConnected();
+    int RunHostDialog();
+    void Connect();
+    void SetSessionState(SessionState state);
+    void ConnectCommand();
+    void NewSession();
+    LRESULT InitMenu(HMENU menu);
+    int ClipboardHasText();
+    void Connected();
+    void Disconnected();
 };

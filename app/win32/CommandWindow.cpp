@@ -1,0 +1,177 @@
+#include "app/win32/CommandWindow.h"
+
+#include <algorithm>
+
+#include "resources/resource.h"
+#include "textsvc/SelectionCopy.h"
+#include "textsvc/win32/ClipboardCopy.h"
+
+namespace {
+const int TitleTextSize = 80;
+// The smallest window holds this many cells.
+const int MinColumns = 5;
+const int MinLines = 3;
+} // namespace
+
+CommandWindow::CommandWindow(Profile& settings) : StreamWindow(settings) {
+    WindowSettings read = ReadWindowSettings(settings);
+    windowRect = read.windowRect;
+    rememberOrigin = read.rememberOrigin;
+    verticalScrollBar = read.verticalScrollBar;
+    autoFocus = read.autoFocus;
+    softSize = read.softSize;
+}
+
+CommandWindow::~CommandWindow() {
+    WriteWindowSettings();
+}
+
+FrameMetrics CommandWindow::SystemFrameMetrics() {
+    FrameMetrics m;
+    m.cxFrame = GetSystemMetrics(SM_CXFRAME);
+    m.cyFrame = GetSystemMetrics(SM_CYFRAME);
+    m.cxVScroll = GetSystemMetrics(SM_CXVSCROLL);
+    m.cyHScroll = GetSystemMetrics(SM_CYHSCROLL);
+    m.cyMenu = GetSystemMetrics(SM_CYMENU);
+    m.cyCaption = GetSystemMetrics(SM_CYCAPTION);
+    return m;
+}
+
+// The window's corner and its laid-out size; a window that never existed
+// keeps the rectangle it was read with.
+void CommandWindow::WriteWindowSettings() {
+    WindowSettings out;
+    out.windowRect = windowRect;
+    RECT r;
+    if (handle && GetWindowRect(handle, &r)) {
+        WindowAtExit now;
+        now.left = r.left;
+        now.top = r.top;
+        now.frameWidth = layout.frameWidth;
+        now.frameHeight = layout.frameHeight;
+        now.hBarShown = layout.hBarShown;
+        now.vBarShown = layout.vBarShown;
+        now.softSize = softSize;
+        out.windowRect = StoredWindowRect(now, SystemFrameMetrics());
+    }
+    out.rememberOrigin = rememberOrigin;
+    out.verticalScrollBar = verticalScrollBar;
+    out.autoFocus = autoFocus;
+    out.softSize = softSize;
+    ::WriteWindowSettings(settings, out);
+}
+
+LRESULT CommandWindow::HandleCommand(int id, HWND, int) {
+    switch (id) {
+    case IDM_EXIT: PostMessageA(handle, WM_CLOSE, 0, 0); return 0;
+    case IDM_COPY: CopySelection(0, 1); return 0;
+    case IDM_COPYQUOTED: CopySelection(1, 1); return 0;
+    case IDM_SELECTALL: SelectAll(); return 0;
+    case IDM_FONT: ChangeFont(); return 0;
+    case IDM_COLORS: ChangeColors(); return 0;
+    default: return CommandNotImplemented();
+    }
+}
+
+LRESULT CommandWindow::CommandNotImplemented() {
+    AskWithTitle("Command not implemented", MB_OK | MB_ICONINFORMATION);
+    return 0;
+}
+
+int CommandWindow::AskWithTitle(const char* text, UINT type) {
+    char title[TitleTextSize] = "";
+    GetWindowTextA(handle, title, sizeof title);
+    return MessageBoxA(handle, text, title, type);
+}
+
+LRESULT CommandWindow::HandleClose() {
+    if (AskWithTitle("Are you sure you wish to exit?\nThe window will be closed.",
+                     MB_OKCANCEL | MB_ICONQUESTION) != IDCANCEL)
+        Destroy();
+    return 0;
+}
+
+LRESULT CommandWindow::QueryEndSession() {
+    return AskWithTitle("System shutdown has been requested.\nOkay to exit?",
+                        MB_OKCANCEL | MB_ICONQUESTION) != IDCANCEL;
+}
+
+void CommandWindow::SelectAll() {
+    ::SelectAll(screen, scrollBackMode);
+    InvalidateRect(handle, nullptr, FALSE);
+    UpdateWindow(handle);
+}
+
+HGLOBAL CommandWindow::CopySelection(int quoted, int toClipboard) {
+    return ::CopySelection(screen, scrollBackMode, quoted, toClipboard, handle);
+}
+
+void CommandWindow::ResetGeometry() {
+    UpdateSizeItem();
+}
+
+// Sizes that the layout makes itself match the frame it recorded; only
+// the user's resizes lay the window out again.
+LRESULT CommandWindow::HandleSize(WPARAM type, LPARAM) {
+    if (type == SIZE_MINIMIZED) return 0;
+    RECT r;
+    GetWindowRect(handle, &r);
+    if (r.right - r.left == layout.frameWidth && r.bottom - r.top == layout.frameHeight) return 0;
+    if (hScroll > 0) {
+        hScroll = 0;
+        InvalidateRect(handle, nullptr, TRUE);
+    }
+    Layout();
+    return 0;
+}
+
+// The smallest window holds 5 x 3 cells; a window of fixed logical size
+// cannot grow past its logical screen, a soft-sized one past the grid.
+LRESULT CommandWindow::HandleMinMaxInfo(MINMAXINFO* info) {
+    FrameMetrics m = SystemFrameMetrics();
+    int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    int screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    int sideWidth = 2 * m.cxFrame + (layout.vBarShown ? m.cxVScroll : 0);
+    int sideHeight = 2 * m.cyFrame + m.cyMenu + m.cyCaption;
+    int maxWidth, maxHeight, minHeight;
+    if (softSize) {
+        maxWidth = std::min(screenWidth, sideWidth + LineWidth * cellWidth);
+        maxHeight = std::min(screenHeight, sideHeight + MaxLines * cellHeight);
+        minHeight = std::min(screenHeight, sideHeight + MinLines * cellHeight);
+    } else {
+        maxWidth = std::min(screenWidth, sideWidth + screen.columns * cellWidth);
+        maxHeight =
+            sideHeight + (layout.hBarShown ? m.cyHScroll : 0) + screen.configuredLines * cellHeight;
+        minHeight = sideHeight + m.cyHScroll + MinLines * cellHeight;
+    }
+    info->ptMaxSize.x = info->ptMaxTrackSize.x = maxWidth;
+    info->ptMaxSize.y = info->ptMaxTrackSize.y = maxHeight;
+    info->ptMinTrackSize.x = std::min(screenWidth, sideWidth + MinColumns * cellWidth);
+    info->ptMinTrackSize.y = minHeight;
+    return 0;
+}
+
+// The last active pop-up is the window itself while no dialog is open.
+void CommandWindow::ApplyAutoFocus() {
+    if (!autoFocus) return;
+    HWND popup = GetLastActivePopup(handle);
+    if (popup != GetActiveWindow()) SetActiveWindow(popup);
+}
+
+LRESULT CommandWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE: InitScrollBars(); break;
+    case WM_QUERYENDSESSION: return QueryEndSession();
+    case WM_ENDSESSION:
+        if (!wParam) return 0;
+        break;
+    case WM_SETCURSOR: ApplyAutoFocus(); break;
+    case WM_RBUTTONDOWN:
+        SendMessageA(handle, WM_COMMAND,
+                     (wParam & MK_SHIFT) ? IDM_PASTESELQUOTED : IDM_PASTESELECTION, 0);
+        return 0;
+    case WM_TIMER: StreamWindow::HandleMessage(message, wParam, lParam); return 0;
+    default: break;
+    }
+    return StreamWindow::HandleMessage(message, wParam, lParam);
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "app/WindowSettings.h"
+#include "session/win32/StreamWindow.h"
+
+// The command layer of the terminal window: the placement and switches of
+// section "Window", the general command handler, the exit and shutdown
+// confirmations, the fixed layout's size messages and the window-level
+// messages (AutoFocus, the right mouse button). Settings are read when the
+// object is made and written back when it is destroyed.
+class CommandWindow : public StreamWindow {
+  public:
+    static constexpr int LastMacroSize = 260;
+
+    explicit CommandWindow(Profile& settings);
+    ~CommandWindow() override;
+
+    LRESULT HandleCommand(int id, HWND control, int notifyCode) override;
+    LRESULT HandleClose() override;
+    LRESULT HandleSize(WPARAM type, LPARAM packedSize) override;
+    LRESULT HandleMinMaxInfo(MINMAXINFO* info) override;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    // A change of the logical screen size: the report to the host and the
+    // size item do nothing here; ResetGeometry refreshes the size item.
+    virtual void ReportSize() {}
+    virtual void ResetGeometry();
+
+    // Edit commands.
+    void SelectAll();
+    HGLOBAL CopySelection(int quoted, int toClipboard);
+
+    // A message box owned by the window and captioned with its title text;
+    // returns the button chosen.
+    int AskWithTitle(const char* text, UINT type);
+    // The answer to a command that no layer handles.
+    LRESULT CommandNotImplemented();
+
+    static FrameMetrics SystemFrameMetrics();
+
+    WindowRect windowRect;
+    int rememberOrigin;
+    int autoFocus;
+    int softSize;
+    char lastMacro[LastMacroSize] = {};
+
+  private:
+    void WriteWindowSettings();
+    void ApplyAutoFocus();
+    LRESULT QueryEndSession();
+};

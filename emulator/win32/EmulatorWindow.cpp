@@ -1,0 +1,213 @@
+#include "emulator/win32/EmulatorWindow.h"
+
+#include <cstdio>
+
+#include "app/SessionTitle.h"
+#include "app/TerminalOptions.h"
+#include "emulator/win32/TerminalSettingsDialog.h"
+#include "resources/resource.h"
+
+namespace {
+
+TerminalSettings SettingsOf(const TerminalOptions& o) {
+    TerminalSettings s;
+    s.emulation = o.emulation;
+    s.multinational = o.multinational;
+    s.nationalSet = o.nationalSet;
+    s.localEcho = o.localEcho;
+    s.bsSendsCtrlH = o.bsSendsCtrlH;
+    s.homeSendsCtrlA = o.homeSendsCtrlA;
+    s.autowrap = o.autowrap;
+    s.newlineMode = o.newlineMode;
+    return s;
+}
+
+TerminalOptions OptionsOf(const TerminalSettings& s) {
+    TerminalOptions o;
+    o.emulation = s.emulation;
+    o.multinational = s.multinational;
+    o.nationalSet = s.nationalSet;
+    o.localEcho = s.localEcho;
+    o.bsSendsCtrlH = s.bsSendsCtrlH;
+    o.homeSendsCtrlA = s.homeSendsCtrlA;
+    o.autowrap = s.autowrap;
+    o.newlineMode = s.newlineMode;
+    return o;
+}
+
+int KeyHeld(int virtualKey) {
+    return GetKeyState(virtualKey) < 0 ? 1 : 0;
+}
+
+const char SoftSizeHelp[] = "This the logical size of the terminal screen.\nCurrently logical size "
+                            "follows the size of your\nwindow. You can fix logical size by "
+                            "unchecking\n'SoftSize' in the 'Settings'menu.";
+const char FixedSizeHelp[] =
+    "This is the logical size of the terminal screen.\nCurrently logical size is fixed, and can "
+    "be larger\nthan your window. If you want the logical size to\nfollow the size of your "
+    "window, check 'SoftSize'\nin the 'Settings' menu.";
+
+} // namespace
+
+// The emulator starts from the stored options with a full reset; the
+// window's placement is prepared from the settings and the font.
+EmulatorWindow::EmulatorWindow(Profile& settings)
+    : CommandWindow(settings), emulator(screen, SettingsOf(ReadTerminalOptions(settings)), this) {
+    sendQueue.SetKeyTable(emulator.charsets.keyTable);
+    WindowSettings stored = {windowRect, rememberOrigin, verticalScrollBar, autoFocus, softSize};
+    ScreenGeometry geometry = {cellWidth, cellHeight, screen.columns, screen.lines};
+    placement = PlaceWindow(stored, geometry, SystemFrameMetrics());
+}
+
+EmulatorWindow::~EmulatorWindow() {
+    WriteTerminalOptions(settings, OptionsOf(emulator.CurrentSettings()), screen.columns, softSize);
+}
+
+bool EmulatorWindow::StartTerminal(const char* title, int showCommand) {
+    int x = placement.defaultPosition ? CW_USEDEFAULT : placement.x;
+    int y = placement.defaultPosition ? CW_USEDEFAULT : placement.y;
+    RECT rectangle = {x, y, x + placement.width, y + placement.height};
+    if (!CreateFrame(ClassName, title, WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_HSCROLL, rectangle,
+                     nullptr, nullptr))
+        return false;
+    UseAccelerators(ClassName);
+    Layout();
+    ShowWindow(handle, showCommand);
+    UpdateWindow(handle);
+    LinkReceiver();
+    return true;
+}
+
+void EmulatorWindow::ProcessInput(const char* bytes, int count) {
+    emulator.ProcessInput(bytes, count);
+}
+
+// A cursor waiting to wrap stands after the last column; the caret stays
+// on the last cell.
+void EmulatorWindow::CursorCell(int& row, int& col) {
+    row = emulator.cursorRow;
+    col = emulator.cursorCol < screen.columns ? emulator.cursorCol : screen.columns - 1;
+}
+
+void EmulatorWindow::SendReply(const char* text, int length) {
+    Connection* connection = LinkedConnection();
+    if (connection && connection->connected) connection->SendAll(text, length);
+}
+
+void EmulatorWindow::Beep() {
+    MessageBeep(0xFFFFFFFF);
+}
+
+// Restoring and then maximizing lays the window out for the new width.
+void EmulatorWindow::ShowColumnsChanged() {
+    if (!handle) return;
+    ShowWindow(handle, SW_RESTORE);
+    ShowWindow(handle, SW_MAXIMIZE);
+}
+
+void EmulatorWindow::SizeItemText(char (&text)[16]) const {
+    std::snprintf(text, sizeof text, "%dx%d", screen.columns, screen.lines);
+}
+
+// The size item sits at the right end of the menu bar and names the
+// logical size as columns x lines.
+void EmulatorWindow::AppendSizeItem() {
+    char text[16];
+    SizeItemText(text);
+    AppendMenuA(GetMenu(handle), MF_STRING | MF_HELP, IDM_SIZEITEM, text);
+}
+
+void EmulatorWindow::UpdateSizeItem() {
+    HMENU menu = handle ? GetMenu(handle) : nullptr;
+    if (!menu) return;
+    char text[16];
+    SizeItemText(text);
+    ModifyMenuA(menu, IDM_SIZEITEM, MF_BYCOMMAND | MF_STRING | MF_HELP, IDM_SIZEITEM, text);
+    DrawMenuBar(handle);
+}
+
+void EmulatorWindow::ShowSizeHelp() {
+    MessageBoxA(handle, softSize ? SoftSizeHelp : FixedSizeHelp, ProgramTitle,
+                MB_OK | MB_ICONINFORMATION);
+}
+
+LRESULT EmulatorWindow::HandleCommand(int id, HWND control, int notifyCode) {
+    return CommandHook(id, control, notifyCode);
+}
+
+LRESULT EmulatorWindow::CommandHook(int id, HWND control, int notifyCode) {
+    switch (id) {
+    case IDM_TERMINAL: RunTerminalSettings(); return 0;
+    case IDM_MULTINATIONAL: ToggleMultinational(); return 0;
+    case IDM_SIZEITEM: ShowSizeHelp(); return 0;
+    default: return CommandWindow::HandleCommand(id, control, notifyCode);
+    }
+}
+
+// OK takes the dialog's options; a new emulation or Defaults resets the
+// terminal, a new character set only rebuilds the sets.
+void EmulatorWindow::RunTerminalSettings() {
+    TerminalSettingsDialog dialog(emulator.CurrentSettings(), this);
+    if (dialog.RunModal() != IDOK) return;
+    const TerminalSettingsForm& form = dialog.form;
+    emulator.ApplySettings(form.values, form.resetNeeded, form.charsetChanged);
+}
+
+// Navigation keys scroll the view while output is held only in scroll-back
+// mode, which this window does not offer: no key is used here.
+int EmulatorWindow::ScrollKey(unsigned) {
+    return 0;
+}
+
+KeyContext EmulatorWindow::KeyboardContext() const {
+    KeyContext context;
+    context.keys.shift = KeyHeld(VK_SHIFT);
+    context.keys.ctrl = KeyHeld(VK_CONTROL);
+    context.keys.alt = KeyHeld(VK_MENU);
+    context.keys.scrollLockOn = GetKeyState(VK_SCROLL) & 1;
+    context.modes.ansiMode = emulator.ansiMode;
+    context.modes.cursorKeyMode = emulator.cursorKeyMode;
+    context.modes.keypadMode = emulator.keypadMode;
+    context.modes.bsSendsCtrlH = emulator.bsSendsCtrlH;
+    context.modes.homeSendsCtrlA = emulator.homeSendsCtrlA;
+    context.modes.hold = holdState.IsHeld();
+    return context;
+}
+
+void EmulatorWindow::QueueKeys(const KeyMessageResult& result) {
+    for (int i = 0; i < result.codes.Size(); ++i)
+        keyQueue.Enqueue(result.codes[i]);
+    if (!keyQueue.IsEmpty()) keyQueue.PumpKeys();
+}
+
+LRESULT EmulatorWindow::KeyDown(WPARAM virtualKey, LPARAM keyData) {
+    QueueKeys(HandleKeyDown(static_cast<unsigned>(virtualKey), static_cast<std::uint32_t>(keyData),
+                            KeyboardContext(), *this));
+    return 0;
+}
+
+LRESULT EmulatorWindow::Char(WPARAM character, LPARAM keyData) {
+    QueueKeys(HandleChar(static_cast<unsigned>(character), static_cast<std::uint32_t>(keyData),
+                         KeyboardContext()));
+    return 0;
+}
+
+// Alt combinations without a translation reach the menu.
+LRESULT EmulatorWindow::SysKeyDown(WPARAM virtualKey, LPARAM keyData) {
+    KeyMessageResult result = HandleSysKeyDown(
+        static_cast<unsigned>(virtualKey), static_cast<std::uint32_t>(keyData), KeyboardContext());
+    if (result.defaultProcessing) return Default(WM_SYSKEYDOWN, virtualKey, keyData);
+    QueueKeys(result);
+    return 0;
+}
+
+LRESULT EmulatorWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE: AppendSizeItem(); break;
+    case WM_KEYDOWN: return KeyDown(wParam, lParam);
+    case WM_CHAR: return Char(wParam, lParam);
+    case WM_SYSKEYDOWN: return SysKeyDown(wParam, lParam);
+    default: break;
+    }
+    return CommandWindow::HandleMessage(message, wParam, lParam);
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "app/WindowPlacement.h"
+#include "app/win32/CommandWindow.h"
+#include "emulator/Emulator.h"
+#include "keyboard/KeyMessages.h"
+
+// The emulator layer of the terminal window: it owns the emulator and the
+// terminal options (read from section "Terminal" when the object is made,
+// written back when it is destroyed), feeds it the received bytes, routes
+// the keyboard through key translation into the key queue, and adds the
+// terminal's own commands to the command dispatch.
+class EmulatorWindow : public CommandWindow, public EmulatorHost, private HeldKeyScroller {
+  public:
+    static constexpr const char* ClassName = "LUMO32";
+
+    explicit EmulatorWindow(Profile& settings);
+    ~EmulatorWindow() override;
+
+    // Creates the window at its prepared placement, lays it out, shows it
+    // with the show command and links the receive side to the connection.
+    bool StartTerminal(const char* title, int showCommand);
+
+    void ProcessInput(const char* bytes, int count) override;
+    void CursorCell(int& row, int& col) override;
+    int LocalEcho() override { return emulator.localEcho; }
+
+    // What the emulator asks of the window and the connection.
+    void SendReply(const char* text, int length) override;
+    void Beep() override;
+    void ShowColumnsChanged() override;
+    void SetSoftSize(int on) override { softSize = on ? 1 : 0; }
+    void UpdateSizeItem() override;
+
+    void ReportSize() override { emulator.ReportSize(); }
+    void ResetGeometry() override { emulator.ResetGeometry(); }
+
+    LRESULT HandleCommand(int id, HWND control, int notifyCode) override;
+    // The terminal's commands; everything else goes to the general handler.
+    virtual LRESULT CommandHook(int id, HWND control, int notifyCode);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    // The Settings menu's terminal commands.
+    void RunTerminalSettings();
+    void ToggleMultinational() { emulator.ToggleMultinational(); }
+    void ShowSizeHelp();
+
+    Emulator emulator;
+    WindowPlacement placement;
+
+  private:
+    int ScrollKey(unsigned virtualKey) override;
+    KeyContext KeyboardContext() const;
+    // Queues the codes of one key message and pumps the key queue.
+    void QueueKeys(const KeyMessageResult& result);
+    LRESULT KeyDown(WPARAM virtualKey, LPARAM keyData);
+    LRESULT Char(WPARAM character, LPARAM keyData);
+    LRESULT SysKeyDown(WPARAM virtualKey, LPARAM keyData);
+    void AppendSizeItem();
+    void SizeItemText(char (&text)[16]) const;
+};
