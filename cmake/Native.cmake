@@ -1,4 +1,10 @@
-# Native (Linux) build: unit tests, tools, benchmarks and fuzz targets.
+# Native (Linux) build: unit tests, tools and benchmarks; or, with
+# LUMO_FUZZ, the fuzz targets alone.
+if(LUMO_FUZZ)
+    include(cmake/Fuzz.cmake)
+    return()
+endif()
+
 enable_testing()
 find_package(GTest REQUIRED)
 get_property(components GLOBAL PROPERTY LUMO_COMPONENTS)
@@ -24,9 +30,6 @@ foreach(src ${tool_sources})
     endforeach()
 endforeach()
 
-if(LUMO_BENCH AND NOT LUMO_FUZZ)
+if(LUMO_BENCH)
     include(cmake/Bench.cmake)
-endif()
-if(LUMO_FUZZ)
-    include(cmake/Fuzz.cmake)
 endif()
