@@ -67,10 +67,15 @@ void BufferWindow::UnhighlightSelection() {
 int BufferWindow::DrawBlinkPhase(int hidden) {
     if (!BeginDraw()) return 0;
     runMode = hidden ? RunMode::BlinkHidden : RunMode::BlinkShown;
-    blinkSeen = DrawRunsWithAttribute(screen, AttrBlink, *this);
+    int drawn = DrawRunsWithAttribute(screen, AttrBlink, *this);
     runMode = RunMode::Normal;
     EndDraw();
-    return blinkSeen;
+    if (blink.PassDrawn(drawn)) KillTimer(handle, BlinkTimerId);
+    return drawn;
+}
+
+void BufferWindow::RevealBlinkingText() {
+    if (blink.Reveal()) DrawBlinkPhase(0);
 }
 
 void BufferWindow::RedrawAttributeCells() {
@@ -86,21 +91,12 @@ void BufferWindow::ScrollViewOneLine(int delta) {
 }
 
 void BufferWindow::StartBlinking() {
-    if (blinkTimerOn) return;
-    if (!SetTimer(handle, BlinkTimerId, BlinkMilliseconds, nullptr)) {
-        blinkSeen = 0; // the next blinking run asks again
-        return;
-    }
-    blinkTimerOn = 1;
-    blinkHidden = 0;
+    if (!blink.StartWanted()) return;
+    blink.Started(SetTimer(handle, BlinkTimerId, BlinkMilliseconds, nullptr) != 0);
 }
 
 void BufferWindow::BlinkTick() {
-    if (scrollBackMode) return;
-    blinkHidden = !blinkHidden;
-    if (DrawBlinkPhase(blinkHidden) > 0) return;
-    KillTimer(handle, BlinkTimerId);
-    blinkTimerOn = 0;
+    if (blink.Tick(scrollBackMode)) DrawBlinkPhase(blink.Hidden());
 }
 
 // Outputs one run. The first blinking run met starts the blink timer; the
@@ -108,10 +104,8 @@ void BufferWindow::BlinkTick() {
 // its cells with the background of its attribute without bold, underline
 // and blink.
 void BufferWindow::DrawRun(const Run& run) {
-    if (runMode == RunMode::Normal && (run.attr & AttrBlink) && blinkSeen == 0) {
-        blinkSeen = 1;
+    if (runMode == RunMode::Normal && (run.attr & AttrBlink) && blink.BlinkingRunDrawn())
         PostMessageA(handle, UM_STARTBLINK, 0, 0);
-    }
     int hidden = runMode == RunMode::BlinkHidden;
     int attr = hidden ? HiddenBlinkAttribute(run.attr) : run.attr;
     if (attr != dcAttr) {

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app/DisplaySettings.h"
+#include "screen/BlinkState.h"
 #include "screen/CellGeometry.h"
 #include "screen/ColorSchemes.h"
 #include "screen/FixedLayout.h"
@@ -29,7 +30,8 @@ class BufferWindow : public FrameWindow, public ScreenView, private RunSink {
     ~BufferWindow() override;
 
     // Screen buffer to window: cells become client pixels through the
-    // horizontal offset, the first shown row and the cell size.
+    // horizontal offset, the first shown row and the cell size. Lines that
+    // go into history reach LogLine, which the logging layer overrides.
     void InvalidateCells(int rowTop, int rowEnd, int colStart, int colEnd) override;
     void ScrollCells(int clipTop, int clipEnd, int count, int columns) override;
     void UpdateView() override;
@@ -46,7 +48,11 @@ class BufferWindow : public FrameWindow, public ScreenView, private RunSink {
     void RedrawRows(int r1, int r2, int c1, int c2);
     void PaintUpdate(PaintContext& context);
     void UnhighlightSelection();
+    // Draws the blinking runs in a phase and stops the blink timer when
+    // there are none; returns how many were drawn.
     int DrawBlinkPhase(int hidden);
+    // Blinking text hidden in the current phase is drawn shown again.
+    void RevealBlinkingText();
     void RedrawAttributeCells();
     void ScrollViewOneLine(int delta);
     void StartBlinking();
@@ -89,9 +95,7 @@ class BufferWindow : public FrameWindow, public ScreenView, private RunSink {
     int dcAttr = 1234;
     INT advances[LineWidth] = {};
     int advancesFor = 0;
-    int blinkSeen = 0;
-    int blinkTimerOn = 0;
-    int blinkHidden = 0;
+    BlinkState blink;
 
     LayoutState layout;
     int verticalScrollBar = 1;
