@@ -33,3 +33,13 @@ endforeach()
 if(LUMO_BENCH)
     include(cmake/Bench.cmake)
 endif()
+
+# tests/tools/<tool>_test.sh check the developer tool <tool> from outside.
+file(GLOB tool_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/tools/*_test.sh)
+foreach(script ${tool_tests})
+    get_filename_component(name ${script} NAME_WE)
+    string(REGEX REPLACE "_test$" "" tool ${name})
+    if(TARGET ${tool})
+        add_test(NAME ${name} COMMAND sh ${script} $<TARGET_FILE:${tool}>)
+    endif()
+endforeach()
