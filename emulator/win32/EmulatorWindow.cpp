@@ -99,10 +99,14 @@ void EmulatorWindow::Beep() {
 }
 
 // Restoring and then maximizing lays the window out for the new width.
+// The fixed layout of a window that is already at its largest does not
+// resize it, so the margins, tab stops and size item are set for the new
+// width here rather than left at the old one.
 void EmulatorWindow::ShowColumnsChanged() {
     if (!handle) return;
     ShowWindow(handle, SW_RESTORE);
     ShowWindow(handle, SW_MAXIMIZE);
+    ResetGeometry();
 }
 
 void EmulatorWindow::SizeItemText(char (&text)[16]) const {

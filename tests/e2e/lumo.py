@@ -250,6 +250,12 @@ def clipboard():
     return result.stdout
 
 
+def set_clipboard(data):
+    """Makes data the X clipboard's text; xclip stays behind as its owner."""
+    subprocess.run(["xclip", "-i", "-selection", "clipboard"], input=data, check=True,
+                   timeout=10, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+
 def centre(window):
     """The screen point in the middle of a window."""
     left, top, right, bottom = window["rect"]
