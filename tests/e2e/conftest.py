@@ -1,4 +1,7 @@
 import os
+import signal
+import socket
+import subprocess
 
 import pytest
 
@@ -35,3 +38,90 @@ def start_program(probe):
         program.stop()
     lumo.wait_until(lambda: probe.find(cls="LUMO32") is None, 15,
                     what="the program's window to disappear")
+
+
+@pytest.fixture
+def settings_file():
+    """Makes a settings file for a test and removes it afterwards.
+
+    settings_file(name, text=None, folder="windows") gives the name the
+    program gets with -I (a bare name for the Windows directory, where the
+    profile functions look for one, else C:\\folder\\name) and the file's
+    path on this side; text, when given, is the file's first content."""
+    made = []
+
+    def make(name, text=None, folder="windows"):
+        directory = os.path.join(os.environ["WINEPREFIX"], "drive_c", folder)
+        os.makedirs(directory, exist_ok=True)
+        path = os.path.join(directory, name)
+        if os.path.exists(path):
+            os.remove(path)
+        if text is not None:
+            with open(path, "w", encoding="latin-1", newline="\r\n") as out:
+                out.write(text)
+        made.append(path)
+        return (name if folder == "windows" else f"C:\\{folder}\\{name}"), path
+
+    yield make
+    for path in made:
+        if os.path.exists(path):
+            os.remove(path)
+
+
+@pytest.fixture
+def read_screen(probe):
+    """read_screen(program, quoted=False, expected=None): Select all, then
+    Copy (or Copy Quoted), and the clipboard's text; with expected, repeats
+    until the text holds it."""
+    def copy(program, quoted):
+        lumo.set_clipboard(b"-")
+        probe.command(program.window["handle"], 205)
+        probe.command(program.window["handle"], 202 if quoted else 201)
+        return lumo.wait_until(lambda: lumo.clipboard() != b"-" and lumo.clipboard(), 10,
+                               what="the copy to reach the clipboard")
+
+    def read(program, quoted=False, expected=None):
+        if expected is None:
+            return copy(program, quoted)
+        return lumo.wait_until(lambda: (lambda text: expected in text and text)(
+            copy(program, quoted)), 15, interval=0.3, what=f"{expected!r} on the screen")
+
+    return read
+
+
+def free_port():
+    """A TCP port on 127.0.0.1 that nothing listens on right now."""
+    with socket.socket(socket.AF_INET, socket.SOCK_STREAM) as probe_socket:
+        probe_socket.bind(("127.0.0.1", 0))
+        return probe_socket.getsockname()[1]
+
+
+@pytest.fixture
+def refused_port():
+    """A port on 127.0.0.1 where a connection is refused."""
+    return free_port()
+
+
+@pytest.fixture
+def telnetd():
+    """The system's Telnet server running a shell, behind socat on a free
+    port of 127.0.0.1; yields the port."""
+    port = free_port()
+    process = subprocess.Popen(
+        ["socat", f"TCP-LISTEN:{port},bind=127.0.0.1,reuseaddr,fork",
+         "EXEC:/usr/sbin/telnetd -h -E /bin/sh"],
+        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
+
+    def listening():
+        try:
+            socket.create_connection(("127.0.0.1", port), timeout=1).close()
+            return True
+        except OSError:
+            return False
+
+    try:
+        lumo.wait_until(listening, 10, what="socat to listen")
+        yield port
+    finally:
+        os.killpg(process.pid, signal.SIGKILL)
+        process.wait(timeout=10)

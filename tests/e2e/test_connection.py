@@ -1,0 +1,121 @@
+"""The connection as the user and the host see it: the start-up lines, the
+title from the first attempt to the end, the Telnet negotiation replies
+that reach the host, the ports taken from the command line, and the boxes
+and the question when the host cannot be found, refuses or hangs up."""
+
+import time
+
+import pytest
+
+import lumo
+
+IAC, DONT, DO, WONT, WILL, SB, NOP, SE = 255, 254, 253, 252, 251, 250, 241, 240
+ECHO, SGA, TTYPE, BINARY = 1, 3, 24, 0
+
+
+def cmd(*codes):
+    return bytes([IAC, *codes])
+
+
+def connected_title(probe):
+    return lumo.wait_until(lambda: probe.find(cls="LUMO32", title="LUMO/NT (127.0.0.1)"), 20,
+                           what="the connected title")
+
+
+def closed_question(probe, host_text="127.0.0.1"):
+    box, texts = probe.message_box("LUMO/NT")
+    assert texts == [f"Connection to {host_text}\\nhas been closed.\\nOkay to close window?"]
+    return box
+
+
+def exit_program(probe, program):
+    """Exit from the menu, confirmed."""
+    title = probe.find(cls="LUMO32")["title"]
+    probe.command(program.window["handle"], 103)
+    box, _ = probe.message_box(title)
+    probe.click(box["handle"], "OK")
+    assert program.wait(timeout=20) == 0
+
+
+def test_start_up_lines_title_and_negotiation_replies(start_program, probe, host,
+                                                      settings_file, read_screen):
+    ini, _ = settings_file("NEGOTIATE.INI")
+    program = start_program("127.0.0.1", "-P", host.port, "-I", ini)
+    connected_title(probe)
+    lumo.wait_until(lambda: host.client, 10, what="the host to see the client")
+    # The network start-up reports itself in the terminal, line by line.
+    text = read_screen(program)
+    assert text.startswith(b"Initializing TCP/IP...\nUsing WSOCK32.DLL\n")
+    # The client never starts a negotiation.
+    time.sleep(0.5)
+    assert bytes(host.received) == b""
+    host.send(cmd(DO, TTYPE) + cmd(SB, TTYPE, 1, IAC, SE) + cmd(WILL, ECHO) + cmd(WILL, SGA)
+              + cmd(DO, SGA) + cmd(DO, ECHO) + cmd(DO, BINARY) + cmd(WILL, 200)
+              + cmd(DO, TTYPE) + cmd(WILL, SGA) + cmd(DO, BINARY) + b"ne" + cmd(NOP)
+              + b"gotiated\r\n")
+    expected = (cmd(WILL, TTYPE) + cmd(SB, TTYPE, 0) + b"VT100" + cmd(SE)
+                + cmd(DO, SGA)  # the first WILL ECHO is taken as agreed already
+                + cmd(WILL, SGA) + cmd(WONT, ECHO) + cmd(WONT, BINARY) + cmd(DONT, 200)
+                + cmd(WONT, BINARY))  # repeated requests for agreed options: no reply
+    host.wait_received(expected)
+    # Telnet commands vanish from the data: the words join and nothing of
+    # the negotiation shows.
+    lines = read_screen(program, expected=b"negotiated").split(b"\n")
+    assert lines[2] == b"negotiated"
+    time.sleep(0.3)
+    assert bytes(host.received) == expected
+    host.hang_up()
+    box = closed_question(probe)
+    assert probe.find(cls="LUMO32")["title"] == "LUMO/NT (disconnected)"
+    probe.click(box["handle"], "OK")
+    assert program.wait(timeout=20) == 0
+
+
+@pytest.mark.parametrize("args", [
+    lambda port: ("-P", "1", f"127.0.0.1:{port}"),  # the host's own port wins
+    lambda port: ("127.0.0.1", "-p", str(port)),  # options in either case, after the host
+], ids=["host-colon-port", "lower-case-p-after-host"])
+def test_port_from_the_command_line(start_program, probe, host, settings_file, args):
+    ini, _ = settings_file("PORT.INI")
+    host.greeting = b"port reached"
+    start_program(*args(host.port), "-I", ini)
+    connected_title(probe)
+    lumo.wait_until(lambda: host.connections == 1, 10, what="the connection")
+
+
+def test_refused_port_says_so_then_asks_and_cancel_keeps_the_window(
+        start_program, probe, refused_port, settings_file, read_screen):
+    ini, _ = settings_file("REFUSED.INI")
+    program = start_program("127.0.0.1", "-P", refused_port, "-I", ini)
+    box, texts = probe.message_box("LUMO")
+    assert texts == ["Cannot connect to 127.0.0.1"]
+    probe.click(box["handle"], "OK")
+    probe.wait_gone(box["handle"])
+    box = closed_question(probe)
+    assert probe.find(cls="LUMO32")["title"] == "LUMO/NT (disconnected)"
+    probe.click(box["handle"], "Cancel")
+    probe.wait_gone(box["handle"])
+    assert program.running()
+    assert probe.find(cls="LUMO32")["title"] == "LUMO/NT (disconnected)"
+    # The window still works: the start-up lines are there to copy.
+    assert read_screen(program).startswith(b"Initializing TCP/IP...")
+    exit_program(probe, program)
+
+
+def test_unknown_host_says_so_and_leaves_the_attempt_in_the_title(start_program, probe,
+                                                                  settings_file):
+    ini, _ = settings_file("UNKNOWN.INI")
+    program = start_program("-I", ini, "nosuchhost.invalid")
+    box = lumo.wait_until(lambda: probe.find(cls="#32770"), 20, what="a message box")
+    texts = [c["text"] for c in probe.children(box["handle"])
+             if c["cls"].lower() == "static" and c["text"]]
+    # Command-line words are taken in upper case.
+    assert texts == ["Cannot find NOSUCHHOST.INVALID"]
+    probe.click(box["handle"], "OK")
+    probe.wait_gone(box["handle"])
+    assert probe.find(cls="LUMO32")["title"] == "LUMO/NT (Trying to connect...)"
+    time.sleep(0.5)
+    # No question follows: no connection was ever started.
+    assert probe.find(cls="#32770") is None
+    assert program.running()
+    exit_program(probe, program)

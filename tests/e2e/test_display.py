@@ -1,0 +1,156 @@
+"""What the host's output looks like in the window: the text read back with
+Select all and Copy (plain, cut or wrapped at the right margin, scrolled
+into the history, erased into the history, quoted), and the colours of
+normal and reverse-video text under a chosen colour scheme, read from a
+screenshot's pixels."""
+
+import subprocess
+
+import lumo
+
+LONG_LINE = bytes(ord("a") + i % 26 for i in range(100))
+NUMBERED = [b"line %02d" % n for n in range(1, 31)]
+START_UP = [b"Initializing TCP/IP...", b"Using WSOCK32.DLL"]
+
+
+def connect(start_program, probe, host, ini):
+    program = start_program("127.0.0.1", "-P", host.port, "-I", ini)
+    lumo.wait_until(lambda: probe.find(cls="LUMO32", title="LUMO/NT (127.0.0.1)"), 20,
+                    what="the connected title")
+    return program
+
+
+def test_history_margin_erase_and_quoted_copy_with_the_default_settings(
+        start_program, probe, host, settings_file, read_screen):
+    ini, _ = settings_file("DISPLAY.INI")
+    host.greeting = b"\r\n".join(NUMBERED + [LONG_LINE]) + b"\r\n"
+    program = connect(start_program, probe, host, ini)
+    text = read_screen(program, expected=b"line 30")
+    # Autowrap is off by default: the characters past the margin all land
+    # in the last column, the last one stays.
+    shown_long = LONG_LINE[:79] + LONG_LINE[-1:]
+    expected = START_UP + NUMBERED + [shown_long]
+    # 33 lines and the cursor's empty line: 10 scrolled into the history,
+    # which Select all takes in before the 24 screen lines, each once.
+    assert text == b"\n".join(expected + [b""])
+    # Erasing the whole screen moves its lines, down to the last one with
+    # text, into the history; the cursor keeps its row.
+    host.send(b"\x1b[2Jafter")
+    lines = expected + [b""] * 23 + [b"after"]
+    assert read_screen(program, expected=b"after") == b"\n".join(lines)
+    # Copy Quoted puts "> " before every line, empty ones included.
+    assert read_screen(program, quoted=True) == b"\n".join(b"> " + line for line in lines)
+
+
+def region(shot, left, top, width, height):
+    """The pixels of a rectangle of a screenshot as rows of (r, g, b)."""
+    raw = subprocess.run(["convert", shot, "-crop", f"{width}x{height}+{left}+{top}",
+                          "-depth", "8", "rgb:-"], check=True, capture_output=True,
+                         timeout=20).stdout
+    return [[tuple(raw[(y * width + x) * 3:(y * width + x) * 3 + 3]) for x in range(width)]
+            for y in range(height)]
+
+
+WHITE, BLACK, GREY = (255, 255, 255), (0, 0, 0), (192, 192, 192)
+
+
+def white_block(pixels, min_run):
+    """The rectangle (x, y, width, height) of the one white block on the
+    terminal's black: rows, at least 6 of them one after the other, that
+    hold the same run of at least min_run white pixels between black ones
+    (the frame and the menu bar's letters give single rows)."""
+    rows = []
+    for y, row in enumerate(pixels):
+        run_start, best = None, None
+        for x, colour in enumerate(row + [None]):
+            if colour == WHITE and run_start is None:
+                run_start = x
+            elif colour != WHITE and run_start is not None:
+                framed = (row[max(0, run_start - 3):run_start] == [BLACK] * 3
+                          and row[x:x + 3] == [BLACK] * 3)
+                if framed and x - run_start >= min_run and (best is None
+                                                            or x - run_start > best[1]):
+                    best = (run_start, x - run_start)
+                run_start = None
+        if best:
+            rows.append((y, best))
+    groups = []
+    for y, span in rows:
+        if groups and groups[-1][-1][0] == y - 1 and groups[-1][-1][1] == span:
+            groups[-1].append((y, span))
+        else:
+            groups.append([(y, span)])
+    blocks = [group for group in groups if len(group) >= 6]
+    assert len(blocks) == 1, f"white blocks: {[(g[0], len(g)) for g in blocks]}"
+    (y, (x, width)), height = blocks[0][0], len(blocks[0])
+    return x, y, width, height
+
+
+def share(pixels, colour):
+    flat = [p for row in pixels for p in row]
+    return sum(p == colour for p in flat) / len(flat)
+
+
+def test_white_on_black_scheme_reverse_video_and_autowrap_from_a_settings_file(
+        start_program, probe, host, settings_file, read_screen):
+    ini, _ = settings_file("WHITE.INI", "[Window]\nColorScheme=2\n[Terminal]\nFlags=4\n",
+                           folder="E2E")
+    program = connect(start_program, probe, host, ini)
+    host.send(b"\x1b[2J\x1b[H" + LONG_LINE
+              + b"\x1b[6;11H\x1b[7m" + b" " * 10 + b"\x1b[m"
+              + b"\x1b[9;11HNORMAL"
+              + b"\x1b[12;11H\x1b[7mREVERSE\x1b[m\x1b[24;1H")
+    window = probe.find(cls="LUMO32")
+    left, top, right, bottom = window["rect"]
+    grid = {}
+
+    def capture(name):
+        pixels = region(lumo.screenshot(name), left, top, right - left, bottom - top)
+
+        def cells(row, col, count):
+            x, y, w, h = grid["origin_x"], grid["origin_y"], grid["cell_w"], grid["cell_h"]
+            return [line[x + col * w:x + (col + count) * w]
+                    for line in pixels[y + row * h:y + (row + 1) * h]]
+        return pixels, cells
+
+    def drawn():
+        pixels, cells = capture("white-on-black")
+        try:
+            x, y, width, height = white_block(pixels, 40)
+        except AssertionError:
+            return None
+        # The reverse-video blanks give the cell grid.
+        grid.update(cell_w=width // 10, cell_h=height, origin_x=x - width, origin_y=y - 5 * height)
+        assert width % 10 == 0
+        return share(cells(11, 10, 7), WHITE) > 0.5 and cells
+
+    cells = lumo.wait_until(drawn, 15, interval=0.5, what="the reverse-video text")
+    assert 0 <= grid["origin_x"] < 16 and 16 < grid["origin_y"] < 100, grid
+    # White on black: the background is black, normal text white.
+    assert share(cells(15, 40, 20), BLACK) == 1.0
+    normal = cells(8, 10, 6)
+    assert share(normal, BLACK) > 0.5 and share(normal, WHITE) > 0.05
+    assert share(normal, BLACK) + share(normal, WHITE) == 1.0
+    # Reverse video exchanges them: black letters on white.
+    reverse = cells(11, 10, 7)
+    assert share(reverse, BLACK) > 0.05
+    assert share(reverse, BLACK) + share(reverse, WHITE) == 1.0
+    assert share(cells(5, 10, 10), WHITE) == 1.0
+    # The wrapped line: text across row 0, only 20 columns of row 1.
+    assert share(cells(0, 0, 80), WHITE) > 0.05
+    assert share(cells(1, 0, 20), WHITE) > 0.05
+    assert share(cells(1, 20, 60), BLACK) == 1.0
+
+    lines = read_screen(program).split(b"\n")
+    # Autowrap from the settings file's Flags: the line goes on below. The
+    # start-up lines went into the history when the screen was erased.
+    assert lines[:4] == START_UP + [LONG_LINE[:80], LONG_LINE[80:]]
+    # Select all stays shown: selected text is black on the scheme's grey,
+    # selected reverse video exchanges them. The reverse blanks are trailing
+    # blanks of their row and never highlighted.
+    _, cells = capture("white-on-black-selected")
+    assert share(cells(8, 10, 6), GREY) > 0.5
+    assert share(cells(8, 10, 6), GREY) + share(cells(8, 10, 6), BLACK) == 1.0
+    assert share(cells(11, 10, 7), BLACK) > 0.5
+    assert share(cells(11, 10, 7), GREY) + share(cells(11, 10, 7), BLACK) == 1.0
+    assert share(cells(5, 10, 10), WHITE) == 1.0
