@@ -45,7 +45,7 @@ class AttributeFilter : public RunSink {
 } // namespace
 
 SelectedSpan SelectedColumns(const ScreenBuffer& screen, int row) {
-    int line = screen.viewTop + row;
+    long long line = static_cast<long long>(screen.viewTop) + row;
     if (line < screen.selStartLine || line > screen.selEndLine || row < 0 || row >= MaxLines)
         return {0, 0};
     int from = line == screen.selStartLine ? screen.selStartCol : 0;
@@ -83,11 +83,14 @@ void DrawRows(const ScreenBuffer& screen, int r1, int r2, int c1, int c2, RunSin
 }
 
 void DrawSelectionPlain(const ScreenBuffer& screen, RunSink& sink) {
-    int first = std::max(0, screen.selStartLine - screen.viewTop);
-    int last = std::min(std::min(screen.lines, MaxLines) - 1, screen.selEndLine - screen.viewTop);
-    for (int row = first; row <= last; row += 1) {
+    long long first = static_cast<long long>(screen.selStartLine) - screen.viewTop;
+    long long last = static_cast<long long>(screen.selEndLine) - screen.viewTop;
+    long long shown = std::clamp(screen.lines, 0, MaxLines);
+    int top = static_cast<int>(std::clamp(first, 0LL, shown));
+    int bottom = static_cast<int>(std::clamp(last, -1LL, shown - 1));
+    for (int row = top; row <= bottom; row += 1) {
         SelectedSpan span = SelectedColumns(screen, row);
-        int to = std::min(span.to, screen.columns);
+        int to = std::min({span.to, screen.columns, LineWidth});
         int from = std::max(span.from, 0);
         if (to > from) DrawCells(screen.RowCells(row) + from, row, from, to - from, sink);
     }
@@ -95,6 +98,8 @@ void DrawSelectionPlain(const ScreenBuffer& screen, RunSink& sink) {
 
 int DrawRunsWithAttribute(const ScreenBuffer& screen, unsigned char mask, RunSink& sink) {
     AttributeFilter filter(mask, sink);
-    DrawRows(screen, 0, screen.lines - 1, 0, screen.columns - 1, filter);
+    int lines = std::clamp(screen.lines, 0, MaxLines);
+    int columns = std::clamp(screen.columns, 0, LineWidth);
+    DrawRows(screen, 0, lines - 1, 0, columns - 1, filter);
     return filter.passed;
 }

@@ -2,6 +2,8 @@
 
 #include "ScreenTestSupport.h"
 
+#include <climits>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -193,4 +195,49 @@ TEST(AttributePasses, WithoutBlinkingTextNothingIsDrawn) {
     RecordingSink sink;
     EXPECT_EQ(DrawRunsWithAttribute(screen, AttrBlink, sink), 0);
     EXPECT_TRUE(sink.runs.empty());
+}
+
+// Every run lies inside the grid and carries its own cells' characters,
+// whatever the selection, view and size fields hold.
+class CheckingSink : public RunSink {
+  public:
+    explicit CheckingSink(const ScreenBuffer& screen) : screen(screen) {}
+    void DrawRun(const Run& run) override {
+        ASSERT_GE(run.row, 0);
+        ASSERT_LT(run.row, MaxLines);
+        ASSERT_GE(run.col, 0);
+        ASSERT_GT(run.count, 0);
+        ASSERT_LE(run.col + run.count, LineWidth);
+        for (int i = 0; i < run.count; ++i)
+            ASSERT_EQ(run.text[i], CellChar(screen.CellAt(run.row, run.col + i)));
+        runs += 1;
+    }
+    const ScreenBuffer& screen;
+    int runs = 0;
+};
+
+TEST(RunSplitting, HostileSelectionAndSizeFieldsKeepRunsInsideTheGrid) {
+    ScreenBuffer screen(132, 60);
+    for (int row = 0; row < MaxLines; ++row)
+        for (int col = 0; col < LineWidth; col += 3)
+            screen.PutChar(static_cast<unsigned char>('a' + col % 26),
+                           static_cast<unsigned char>(row * col), row, col);
+    const int extremes[] = {INT_MIN, INT_MIN + 1, -133, -1,  0,           1,      59,
+                            60,      131,         132,  133, INT_MAX - 1, INT_MAX};
+    std::mt19937 random(7);
+    auto pick = [&] { return extremes[random() % (sizeof extremes / sizeof extremes[0])]; };
+    for (int round = 0; round < 2000; ++round) {
+        screen.viewTop = random() % 2 ? pick() : static_cast<int>(random() % 100);
+        screen.selStartLine = pick();
+        screen.selStartCol = pick();
+        screen.selEndLine = pick();
+        screen.selEndCol = pick();
+        screen.lines = random() % 3 ? 1 + static_cast<int>(random() % 60) : pick();
+        screen.columns = random() % 3 ? 1 + static_cast<int>(random() % 132) : pick();
+        CheckingSink sink(screen);
+        DrawRows(screen, pick(), pick(), pick(), pick(), sink);
+        DrawSelectionPlain(screen, sink);
+        DrawRunsWithAttribute(screen, 0xFF, sink);
+        if (HasFatalFailure()) return;
+    }
 }
