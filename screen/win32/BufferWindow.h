@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app/DisplaySettings.h"
+#include "app/WindowPlacement.h"
 #include "screen/BlinkState.h"
 #include "screen/CellGeometry.h"
 #include "screen/ColorSchemes.h"
@@ -75,6 +76,11 @@ class BufferWindow : public FrameWindow, public ScreenView, private RunSink {
     virtual void Layout();
     virtual void UpdateSizeItem() {}
     void InitScrollBars();
+    // The cell size and configured logical size that place the new window
+    // at the logical screen's size.
+    ScreenGeometry Geometry() const {
+        return {cellWidth, cellHeight, screen.columns, screen.configuredLines};
+    }
 
     ScreenBuffer screen;
 
