@@ -13,14 +13,25 @@ struct Selection {
     int endCol;
 };
 
-// The selection with its start before its end, whichever way it was made.
-Selection OrderedSelection(const ScreenBuffer& screen) {
+// The selection with its start before its end, whichever way it was made,
+// and its lines held to the lines of text there are, so that no selection
+// can make the walk or the block larger than the text.
+Selection OrderedSelection(const ScreenBuffer& screen, int lineCount) {
     Selection s = {screen.selStartLine, screen.selStartCol, screen.selEndLine, screen.selEndCol};
     if (s.startLine > s.endLine || (s.startLine == s.endLine && s.startCol > s.endCol)) {
         std::swap(s.startLine, s.endLine);
         std::swap(s.startCol, s.endCol);
     }
+    int last = std::max(lineCount - 1, 0);
+    s.startLine = std::clamp(s.startLine, 0, last);
+    s.endLine = std::clamp(s.endLine, 0, last);
     return s;
+}
+
+// The lines of history and screen as one sequence; in scroll-back mode the
+// screen's lines are in the store already.
+int TextLineCount(const ScreenBuffer& screen, int scrollBackMode) {
+    return screen.store.LineCount() + (scrollBackMode ? 0 : std::clamp(screen.lines, 0, MaxLines));
 }
 
 // Appends bytes to a block, dropping what would not leave room for the
@@ -73,9 +84,9 @@ int SelectionEmpty(const ScreenBuffer& screen) {
     return screen.selStartLine == screen.selEndLine && screen.selStartCol == screen.selEndCol;
 }
 
-std::size_t CopyBlockSize(const ScreenBuffer& screen, int quoted) {
+std::size_t CopyBlockSize(const ScreenBuffer& screen, int scrollBackMode, int quoted) {
     if (SelectionEmpty(screen)) return 0;
-    Selection s = OrderedSelection(screen);
+    Selection s = OrderedSelection(screen, TextLineCount(screen, scrollBackMode));
     std::size_t lines = static_cast<std::size_t>(s.endLine) - s.startLine + 1;
     return lines * (quoted ? QuotedCopyLineBytes : CopyLineBytes) + 1;
 }
@@ -86,7 +97,7 @@ long CopySelectionText(ScreenBuffer& screen, int scrollBackMode, int quoted, cha
     // Pushing the screen may recycle the oldest lines, which moves the
     // selection with them; it is read afterwards.
     if (!scrollBackMode) screen.PushScreenToHistory();
-    Selection s = OrderedSelection(screen);
+    Selection s = OrderedSelection(screen, screen.store.LineCount());
     ScrollbackStore& store = screen.store;
     store.SaveCursor();
     SeekStoreLine(store, screen.viewTop, s.startLine);
@@ -99,9 +110,8 @@ long CopySelectionText(ScreenBuffer& screen, int scrollBackMode, int quoted, cha
 }
 
 void SelectAll(ScreenBuffer& screen, int scrollBackMode) {
-    int lineCount = screen.store.LineCount() + (scrollBackMode ? 0 : screen.lines);
     screen.selStartLine = 0;
     screen.selStartCol = 0;
-    screen.selEndLine = std::max(lineCount - 1, 0);
+    screen.selEndLine = std::max(TextLineCount(screen, scrollBackMode) - 1, 0);
     screen.selEndCol = screen.columns;
 }

@@ -19,8 +19,10 @@ constexpr int QuotedCopyLineBytes = 136;
 int SelectionEmpty(const ScreenBuffer& screen);
 
 // The block size that holds the selection's text in the worst case, the
-// terminating zero included; 0 for an empty selection.
-std::size_t CopyBlockSize(const ScreenBuffer& screen, int quoted);
+// terminating zero included; 0 for an empty selection. Selected lines
+// outside the text (history, then the screen unless in scroll-back mode)
+// count as the nearest line of text.
+std::size_t CopyBlockSize(const ScreenBuffer& screen, int scrollBackMode, int quoted);
 
 // Writes the selection's text, zero-terminated, into out, never more than
 // size bytes in all. Outside scroll-back mode the screen is pushed into the

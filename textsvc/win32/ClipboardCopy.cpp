@@ -48,7 +48,7 @@ HGLOBAL PlaceOnClipboard(HGLOBAL block, HWND window) {
 
 HGLOBAL CopySelection(ScreenBuffer& screen, int scrollBackMode, int quoted, int toClipboard,
                       HWND window) {
-    SIZE_T size = CopyBlockSize(screen, quoted);
+    SIZE_T size = CopyBlockSize(screen, scrollBackMode, quoted);
     if (size == 0) return nullptr;
     HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size);
     if (!block) return OutOfMemory(nullptr);

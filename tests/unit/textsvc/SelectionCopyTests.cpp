@@ -29,7 +29,7 @@ class SelectionCopyTest : public ScreenFixture {
     }
     // The copy through a block of exactly the worst-case size.
     std::string Copy(int quoted, int scrollBack = 0) {
-        std::size_t size = CopyBlockSize(screen, quoted);
+        std::size_t size = CopyBlockSize(screen, scrollBack, quoted);
         std::vector<char> block(size + 1, '#');
         long n = CopySelectionText(screen, scrollBack, quoted, block.data(), size);
         EXPECT_EQ(block[size], '#') << "written past the block";
@@ -42,7 +42,7 @@ class SelectionCopyTest : public ScreenFixture {
 TEST_F(SelectionCopyTest, EmptySelectionGivesNothing) {
     Select(4, 1, 4, 1);
     EXPECT_TRUE(SelectionEmpty(screen));
-    EXPECT_EQ(CopyBlockSize(screen, 0), 0u);
+    EXPECT_EQ(CopyBlockSize(screen, 0, 0), 0u);
     char block[8] = "x";
     EXPECT_EQ(CopySelectionText(screen, 0, 0, block, sizeof block), -1);
     EXPECT_STREQ(block, "x");
@@ -134,13 +134,22 @@ TEST_F(SelectionCopyTest, SmallBlockIsCutAndStaysTerminated) {
     EXPECT_EQ(screen.store.LineCount(), 3);
 }
 
-TEST_F(SelectionCopyTest, LinesBeyondTheTextCopyAsEmpty) {
+TEST_F(SelectionCopyTest, SelectionPastTheTextEndsAtItsLastLine) {
+    WriteText(screen, 23, 0, "last row");
     Select(25, 0, 40, 5);
-    std::string expected;
-    for (int line = 25; line < 40; ++line)
-        expected += "\r\n";
-    EXPECT_EQ(Copy(0), expected);
+    EXPECT_EQ(CopyBlockSize(screen, 0, 0), std::size_t(2 * CopyLineBytes + 1));
+    EXPECT_EQ(Copy(0), "\r\nlast ");
     EXPECT_EQ(screen.store.LineCount(), 3);
+}
+
+TEST_F(SelectionCopyTest, HostileSelectionStaysWithinTheTextAndTheBlock) {
+    Select(-2000000000, -7, 2000000000, 1000);
+    EXPECT_EQ(CopyBlockSize(screen, 0, 1), std::size_t(27 * QuotedCopyLineBytes + 1));
+    std::string text = Copy(1);
+    EXPECT_EQ(text.substr(0, 6), "> h0\r\n");
+    EXPECT_EQ(text.substr(text.size() - 4), "\r\n> ");
+    Select(2000000000, 5, -2000000000, 0);
+    EXPECT_EQ(Copy(0).substr(0, 4), "h0\r\n");
 }
 
 } // namespace
