@@ -31,6 +31,16 @@ void TerminalWindow::UpdateTitle() {
     SetWindowTextA(handle, title);
 }
 
+void TerminalWindow::RequestHold() {
+    EmulatorWindow::RequestHold();
+    UpdateTitle();
+}
+
+void TerminalWindow::RequestResume() {
+    EmulatorWindow::RequestResume();
+    UpdateTitle();
+}
+
 int TerminalWindow::IsConnected() {
     Connection* connection = LinkedConnection();
     return connection && connection->connected;

@@ -24,6 +24,10 @@ class TerminalWindow : public EmulatorWindow {
     // Shows titleBase with the suffix of the scroll-back or hold mode.
     void UpdateTitle();
 
+    // Hold asked for or released from the keyboard: the title follows.
+    void RequestHold() override;
+    void RequestResume() override;
+
     LRESULT CommandHook(int id, HWND control, int notifyCode) override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 

@@ -206,3 +206,18 @@ def test_new_session_starts_another_copy_that_asks_for_its_host(start_program, p
                       and w["pid"] == other["pid"]), None), 10, what="the exit question")
     probe.click(box["handle"], "OK")
     probe.wait_gone(other["handle"], timeout=20)
+
+
+def test_scroll_lock_holds_the_output_and_the_title_says_so(start_program, probe, host):
+    program = connect(start_program, probe, host)
+    focus(program)
+    lumo.xdotool("key", "Scroll_Lock")
+    lumo.wait_until(lambda: probe.find(cls="LUMO32", title="LUMO/NT (127.0.0.1) - Hold"), 10,
+                    what="the hold title")
+    host.send(b"held back")
+    lumo.xdotool("sleep", 1)
+    assert b"held back" not in screen_text(probe, program)
+    lumo.xdotool("key", "Scroll_Lock")
+    lumo.wait_until(lambda: probe.find(cls="LUMO32", title="LUMO/NT (127.0.0.1)"), 10,
+                    what="the title without hold")
+    wait_screen(probe, program, b"held back")
