@@ -1,16 +1,12 @@
 #include "app/win32/CommandWindow.h"
 
-#include <algorithm>
-
+#include "app/WindowLimits.h"
 #include "resources/resource.h"
 #include "textsvc/SelectionCopy.h"
 #include "textsvc/win32/ClipboardCopy.h"
 
 namespace {
 const int TitleTextSize = 80;
-// The smallest window holds this many cells.
-const int MinColumns = 5;
-const int MinLines = 3;
 } // namespace
 
 CommandWindow::CommandWindow(Profile& settings) : StreamWindow(settings) {
@@ -125,29 +121,23 @@ LRESULT CommandWindow::HandleSize(WPARAM type, LPARAM) {
     return 0;
 }
 
-// The smallest window holds 5 x 3 cells; a window of fixed logical size
-// cannot grow past its logical screen, a soft-sized one past the grid.
 LRESULT CommandWindow::HandleMinMaxInfo(MINMAXINFO* info) {
-    FrameMetrics m = SystemFrameMetrics();
-    int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    int sideWidth = 2 * m.cxFrame + (layout.vBarShown ? m.cxVScroll : 0);
-    int sideHeight = 2 * m.cyFrame + m.cyMenu + m.cyCaption;
-    int maxWidth, maxHeight, minHeight;
-    if (softSize) {
-        maxWidth = std::min(screenWidth, sideWidth + LineWidth * cellWidth);
-        maxHeight = std::min(screenHeight, sideHeight + MaxLines * cellHeight);
-        minHeight = std::min(screenHeight, sideHeight + MinLines * cellHeight);
-    } else {
-        maxWidth = std::min(screenWidth, sideWidth + screen.columns * cellWidth);
-        maxHeight =
-            sideHeight + (layout.hBarShown ? m.cyHScroll : 0) + screen.configuredLines * cellHeight;
-        minHeight = sideHeight + m.cyHScroll + MinLines * cellHeight;
-    }
-    info->ptMaxSize.x = info->ptMaxTrackSize.x = maxWidth;
-    info->ptMaxSize.y = info->ptMaxTrackSize.y = maxHeight;
-    info->ptMinTrackSize.x = std::min(screenWidth, sideWidth + MinColumns * cellWidth);
-    info->ptMinTrackSize.y = minHeight;
+    WindowLimitInputs in;
+    in.metrics = SystemFrameMetrics();
+    in.screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    in.screenHeight = GetSystemMetrics(SM_CYSCREEN);
+    in.cellWidth = cellWidth;
+    in.cellHeight = cellHeight;
+    in.columns = screen.columns;
+    in.configuredLines = screen.configuredLines;
+    in.vBarShown = layout.vBarShown;
+    in.hBarShown = layout.hBarShown;
+    in.softSize = softSize;
+    WindowLimits limits = ComputeWindowLimits(in);
+    info->ptMaxSize.x = info->ptMaxTrackSize.x = limits.maxWidth;
+    info->ptMaxSize.y = info->ptMaxTrackSize.y = limits.maxHeight;
+    info->ptMinTrackSize.x = limits.minWidth;
+    info->ptMinTrackSize.y = limits.minHeight;
     return 0;
 }
 
