@@ -33,13 +33,25 @@ FrameMetrics CommandWindow::SystemFrameMetrics() {
     return m;
 }
 
+// The window's corner: that of its restored place while it is minimized,
+// whose own rectangle lies far off the screen.
+bool CommandWindow::WindowCorner(RECT& r) {
+    if (!handle) return false;
+    if (!IsIconic(handle)) return GetWindowRect(handle, &r) != 0;
+    WINDOWPLACEMENT placement = {};
+    placement.length = sizeof placement;
+    if (!GetWindowPlacement(handle, &placement)) return false;
+    r = placement.rcNormalPosition;
+    return true;
+}
+
 // The window's corner and its laid-out size; a window that never existed
 // keeps the rectangle it was read with.
 void CommandWindow::WriteWindowSettings() {
     WindowSettings out;
     out.windowRect = windowRect;
     RECT r;
-    if (handle && GetWindowRect(handle, &r)) {
+    if (WindowCorner(r)) {
         WindowAtExit now;
         now.left = r.left;
         now.top = r.top;

@@ -45,6 +45,7 @@ class CommandWindow : public StreamWindow {
     char lastMacro[LastMacroSize] = {};
 
   private:
+    bool WindowCorner(RECT& r);
     void WriteWindowSettings();
     void ApplyAutoFocus();
     LRESULT QueryEndSession();
