@@ -176,14 +176,22 @@ def test_host_dialog_takes_a_host_with_its_port(start_program, probe, host):
     assert host.connections == 1
 
 
-def test_column_switch_resizes_and_renames_the_size_item(start_program, probe, host):
-    program = connect(start_program, probe, host)
+def test_column_switch_resizes_renames_the_size_item_and_is_saved(start_program, probe, host):
+    program = connect(start_program, probe, host, "WIDE.INI")
     left, top, right, bottom = program.window["rect"]
     host.send(b"\x1b[?3h")
     lumo.wait_until(lambda: probe.menu(program.window["handle"])[-1]["text"] == "132x24", 10,
                     what="the size item to say 132x24")
     wider = lumo.wait_until(lambda: probe.find(cls="LUMO32"), 5, what="the window")
     assert wider["rect"][2] - wider["rect"][0] > right - left
+    # The wide screen is saved with the Flags bit that records it.
+    probe.command(program.window["handle"], 103)
+    box, _ = probe.message_box("LUMO/NT (127.0.0.1)")
+    probe.click(box["handle"], "OK")
+    assert program.wait(timeout=20) == 0
+    with open(program.ini, encoding="latin-1") as settings:
+        lines = settings.read().splitlines()
+    assert "Flags=16" in lines and "LogicalColumns=132" in lines
 
 
 def test_new_session_starts_another_copy_that_asks_for_its_host(start_program, probe):
