@@ -71,7 +71,7 @@ void TerminalWindow::ConnectAtStart(const char* host, int port_) {
 // The host typed here is used whole, on the Telnet port.
 void TerminalWindow::ConnectCommand() {
     if (IsConnected()) return;
-    if (RunHostDialog() == IDCANCEL) return;
+    if (RunHostDialog() != IDOK) return;
     port = DefaultPort;
     Connect();
 }
