@@ -17,8 +17,12 @@ LRESULT CALLBACK Window::CommonWindowProc(HWND window, UINT message, WPARAM wPar
     }
 }
 
+// A window of a system class (a common dialog) finishes its own work on
+// WM_DESTROY, such as handing back the user's choice, so its previous
+// procedure sees the message before the object lets go of the window.
 LRESULT Window::HandleDestroy() {
     destroyed = true;
+    if (savedProc) CallSavedProc(WM_DESTROY, 0, 0);
     if (autoDelete)
         delete this;
     else
