@@ -55,8 +55,7 @@ EmulatorWindow::EmulatorWindow(Profile& settings)
     : CommandWindow(settings), emulator(screen, SettingsOf(ReadTerminalOptions(settings)), this) {
     sendQueue.SetKeyTable(emulator.charsets.keyTable);
     WindowSettings stored = {windowRect, rememberOrigin, verticalScrollBar, autoFocus, softSize};
-    ScreenGeometry geometry = {cellWidth, cellHeight, screen.columns, screen.lines};
-    placement = PlaceWindow(stored, geometry, SystemFrameMetrics());
+    placement = PlaceWindow(stored, Geometry(), SystemFrameMetrics());
 }
 
 EmulatorWindow::~EmulatorWindow() {
