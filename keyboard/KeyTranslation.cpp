@@ -116,7 +116,9 @@ KeyCodeList TranslateChar(unsigned character, std::uint32_t keyData, const KeyCo
     int scan = IsExtendedKey(keyData) ? ScanCode::Extended : ScanCodeOf(keyData);
     switch (scan) {
     case ScanCode::Backspace:
-        if (character == 8)
+        // Ctrl+Backspace is 127 on most keyboards but 8 on some drivers;
+        // the held Ctrl key tells it from a plain Backspace either way.
+        if (character == 8 && !context.keys.ctrl)
             out.Add(modes.bsSendsCtrlH ? 8 : Del);
         else
             out.AddEscape("[23~");
