@@ -77,6 +77,8 @@ LRESULT CommandWindow::HandleCommand(int id, HWND, int) {
     case IDM_SELECTALL: SelectAll(); return 0;
     case IDM_FONT: ChangeFont(); return 0;
     case IDM_COLORS: ChangeColors(); return 0;
+    case IDM_REMEMBERPOS: rememberOrigin = !rememberOrigin; return 0;
+    case IDM_AUTOFOCUS: autoFocus = !autoFocus; return 0;
     default: return CommandNotImplemented();
     }
 }

@@ -134,8 +134,26 @@ void EmulatorWindow::ShowSizeHelp() {
                 MB_OK | MB_ICONINFORMATION);
 }
 
+// A command chosen while help mode is on asks for its help instead.
 LRESULT EmulatorWindow::HandleCommand(int id, HWND control, int notifyCode) {
-    return CommandHook(id, control, notifyCode);
+    if (!helpMode) return CommandHook(id, control, notifyCode);
+    helpMode = 0;
+    ShowMenuHelp(id);
+    return 0;
+}
+
+// No help topic is available to the program yet, so every item gets the
+// answer that an item without a topic gets.
+void EmulatorWindow::ShowMenuHelp(int) {
+    AskWithTitle("Help not available for selected item", MB_OK);
+}
+
+// F1 held while a menu waits for input: the Enter posted here makes the
+// menu choose its highlighted item, whose command then finds help mode on.
+void EmulatorWindow::EnterIdle(WPARAM source) {
+    if (source != MSGF_MENU || GetKeyState(VK_F1) >= 0) return;
+    helpMode = 1;
+    PostMessageA(handle, WM_KEYDOWN, VK_RETURN, 0);
 }
 
 LRESULT EmulatorWindow::CommandHook(int id, HWND control, int notifyCode) {
@@ -207,6 +225,7 @@ LRESULT EmulatorWindow::SysKeyDown(WPARAM virtualKey, LPARAM keyData) {
 LRESULT EmulatorWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE: AppendSizeItem(); break;
+    case WM_ENTERIDLE: EnterIdle(wParam); return 0;
     case WM_KEYDOWN: return KeyDown(wParam, lParam);
     case WM_CHAR: return Char(wParam, lParam);
     case WM_SYSKEYDOWN: return SysKeyDown(wParam, lParam);

@@ -44,8 +44,13 @@ class EmulatorWindow : public CommandWindow, public EmulatorHost, private HeldKe
     void RunTerminalSettings();
     void ToggleMultinational() { emulator.ToggleMultinational(); }
     void ShowSizeHelp();
+    // The help for a menu item, asked for with F1 while the item was
+    // highlighted; the command itself is not run.
+    void ShowMenuHelp(int id);
 
     Emulator emulator;
+    // 1 from F1 over an open menu until the next command arrives.
+    int helpMode = 0;
     WindowPlacement placement;
 
   private:
@@ -57,5 +62,6 @@ class EmulatorWindow : public CommandWindow, public EmulatorHost, private HeldKe
     LRESULT Char(WPARAM character, LPARAM keyData);
     LRESULT SysKeyDown(WPARAM virtualKey, LPARAM keyData);
     void AppendSizeItem();
+    void EnterIdle(WPARAM source);
     void SizeItemText(char (&text)[16]) const;
 };
