@@ -73,12 +73,21 @@ def read_screen(probe):
     """read_screen(program, quoted=False, expected=None): Select all, then
     Copy (or Copy Quoted), and the clipboard's text; with expected, repeats
     until the text holds it."""
+    def copied():
+        # Wine answers the X side's request for the clipboard from its own
+        # thread; on a loaded machine one request can go unanswered, so a
+        # read that times out is asked again until the wait ends.
+        try:
+            text = lumo.clipboard()
+        except subprocess.TimeoutExpired:
+            return None
+        return text != b"-" and text
+
     def copy(program, quoted):
         lumo.set_clipboard(b"-")
         probe.command(program.window["handle"], 205)
         probe.command(program.window["handle"], 202 if quoted else 201)
-        return lumo.wait_until(lambda: lumo.clipboard() != b"-" and lumo.clipboard(), 10,
-                               what="the copy to reach the clipboard")
+        return lumo.wait_until(copied, 30, what="the copy to reach the clipboard")
 
     def read(program, quoted=False, expected=None):
         if expected is None:

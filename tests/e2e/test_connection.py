@@ -3,6 +3,7 @@ title from the first attempt to the end, the Telnet negotiation replies
 that reach the host, the ports taken from the command line, and the boxes
 and the question when the host cannot be found, refuses or hangs up."""
 
+import socket
 import time
 
 import pytest
@@ -71,16 +72,54 @@ def test_start_up_lines_title_and_negotiation_replies(start_program, probe, host
     assert program.wait(timeout=20) == 0
 
 
-@pytest.mark.parametrize("args", [
-    lambda port: ("-P", "1", f"127.0.0.1:{port}"),  # the host's own port wins
-    lambda port: ("127.0.0.1", "-p", str(port)),  # options in either case, after the host
+@pytest.mark.parametrize("args, title", [
+    # The host's own port wins over -P; the host word is taken in upper case.
+    (lambda port: ("-P", "1", f"localhost:{port}"), "LUMO/NT (LOCALHOST)"),
+    # Options in either case, after the host.
+    (lambda port: ("127.0.0.1", "-p", str(port)), "LUMO/NT (127.0.0.1)"),
 ], ids=["host-colon-port", "lower-case-p-after-host"])
-def test_port_from_the_command_line(start_program, probe, host, settings_file, args):
+def test_port_from_the_command_line(start_program, probe, host, settings_file, args, title):
     ini, _ = settings_file("PORT.INI")
-    host.greeting = b"port reached"
     start_program(*args(host.port), "-I", ini)
-    connected_title(probe)
+    lumo.wait_until(lambda: probe.find(cls="LUMO32", title=title), 20,
+                    what="the connected title")
     lumo.wait_until(lambda: host.connections == 1, 10, what="the connection")
+
+
+@pytest.fixture
+def telnet_port_listener():
+    """A listener on 127.0.0.1:23, the Telnet port, where privileges allow."""
+    listener = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
+    listener.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
+    try:
+        listener.bind(("127.0.0.1", 23))
+    except OSError as error:
+        listener.close()
+        pytest.skip(f"cannot listen on port 23: {error}")
+    listener.listen(4)
+    listener.settimeout(0.2)
+    yield listener
+    listener.close()
+
+
+@pytest.mark.parametrize("port_word", ["abc", "0"])
+def test_port_that_is_no_number_or_zero_means_the_telnet_port(
+        start_program, probe, settings_file, telnet_port_listener, port_word):
+    ini, _ = settings_file("PORT23.INI")
+    start_program("-P", port_word, "127.0.0.1", "-I", ini)
+
+    def accepted():
+        try:
+            return telnet_port_listener.accept()[0]
+        except socket.timeout:
+            return None
+
+    client = lumo.wait_until(accepted, 20, what="a connection on port 23")
+    try:
+        lumo.wait_until(lambda: probe.find(cls="LUMO32", title="LUMO/NT (127.0.0.1)"), 20,
+                        what="the connected title")
+    finally:
+        client.close()
 
 
 def test_refused_port_says_so_then_asks_and_cancel_keeps_the_window(

@@ -6,10 +6,12 @@ screenshot's pixels."""
 
 import subprocess
 
+import pytest
+
 import lumo
 
 LONG_LINE = bytes(ord("a") + i % 26 for i in range(100))
-NUMBERED = [b"line %02d" % n for n in range(1, 31)]
+NUMBERED = [b"line %03d" % n for n in range(1, 301)]
 START_UP = [b"Initializing TCP/IP...", b"Using WSOCK32.DLL"]
 
 
@@ -25,13 +27,14 @@ def test_history_margin_erase_and_quoted_copy_with_the_default_settings(
     ini, _ = settings_file("DISPLAY.INI")
     host.greeting = b"\r\n".join(NUMBERED + [LONG_LINE]) + b"\r\n"
     program = connect(start_program, probe, host, ini)
-    text = read_screen(program, expected=b"line 30")
+    text = read_screen(program, expected=b"line 300")
     # Autowrap is off by default: the characters past the margin all land
     # in the last column, the last one stays.
     shown_long = LONG_LINE[:79] + LONG_LINE[-1:]
     expected = START_UP + NUMBERED + [shown_long]
-    # 33 lines and the cursor's empty line: 10 scrolled into the history,
-    # which Select all takes in before the 24 screen lines, each once.
+    # A burst of some kilobytes: 303 lines and the cursor's empty line, 280
+    # scrolled into the history, which Select all takes in before the 24
+    # screen lines, each once and in order.
     assert text == b"\n".join(expected + [b""])
     # Erasing the whole screen moves its lines, down to the last one with
     # text, into the history; the cursor keeps its row.
@@ -51,23 +54,29 @@ def region(shot, left, top, width, height):
             for y in range(height)]
 
 
-WHITE, BLACK, GREY = (255, 255, 255), (0, 0, 0), (192, 192, 192)
+# (background, text, selection background, selection text) of the schemes.
+SCHEMES = {
+    2: ((0, 0, 0), (255, 255, 255), (192, 192, 192), (0, 0, 0)),
+    3: ((0, 0, 0), (0, 255, 0), (128, 128, 128), (0, 64, 0)),
+    4: ((0, 0, 128), (255, 255, 255), (128, 128, 128), (255, 255, 255)),
+}
 
 
-def white_block(pixels, min_run):
-    """The rectangle (x, y, width, height) of the one white block on the
-    terminal's black: rows, at least 6 of them one after the other, that
-    hold the same run of at least min_run white pixels between black ones
-    (the frame and the menu bar's letters give single rows)."""
+def solid_block(pixels, colour, around, min_run):
+    """The rectangle (x, y, width, height) of the one block of colour on the
+    terminal's background around: rows, at least 6 of them one after the
+    other, that hold the same run of at least min_run pixels of colour with
+    the background on both sides (the frame and the menu bar's letters give
+    single rows)."""
     rows = []
     for y, row in enumerate(pixels):
         run_start, best = None, None
-        for x, colour in enumerate(row + [None]):
-            if colour == WHITE and run_start is None:
+        for x, pixel in enumerate(row + [None]):
+            if pixel == colour and run_start is None:
                 run_start = x
-            elif colour != WHITE and run_start is not None:
-                framed = (row[max(0, run_start - 3):run_start] == [BLACK] * 3
-                          and row[x:x + 3] == [BLACK] * 3)
+            elif pixel != colour and run_start is not None:
+                framed = (row[max(0, run_start - 3):run_start] == [around] * 3
+                          and row[x:x + 3] == [around] * 3)
                 if framed and x - run_start >= min_run and (best is None
                                                             or x - run_start > best[1]):
                     best = (run_start, x - run_start)
@@ -81,7 +90,7 @@ def white_block(pixels, min_run):
         else:
             groups.append([(y, span)])
     blocks = [group for group in groups if len(group) >= 6]
-    assert len(blocks) == 1, f"white blocks: {[(g[0], len(g)) for g in blocks]}"
+    assert len(blocks) == 1, f"blocks: {[(g[0], len(g)) for g in blocks]}"
     (y, (x, width)), height = blocks[0][0], len(blocks[0])
     return x, y, width, height
 
@@ -91,9 +100,19 @@ def share(pixels, colour):
     return sum(p == colour for p in flat) / len(flat)
 
 
-def test_white_on_black_scheme_reverse_video_and_autowrap_from_a_settings_file(
-        start_program, probe, host, settings_file, read_screen):
-    ini, _ = settings_file("WHITE.INI", "[Window]\nColorScheme=2\n[Terminal]\nFlags=4\n",
+def two_colours(pixels, main, other):
+    """The cells hold only the two colours, mostly the first: text drawn in
+    other on main."""
+    return (share(pixels, main) > 0.5 and share(pixels, other) > 0.05
+            and share(pixels, main) + share(pixels, other) == 1.0)
+
+
+@pytest.mark.parametrize("scheme", sorted(SCHEMES))
+def test_colour_scheme_reverse_video_selection_and_autowrap_from_a_settings_file(
+        start_program, probe, host, settings_file, read_screen, scheme):
+    back, text, sel_back, sel_text = SCHEMES[scheme]
+    ini, _ = settings_file(f"SCHEME{scheme}.INI",
+                           f"[Window]\nColorScheme={scheme}\n[Terminal]\nFlags=4\n",
                            folder="E2E")
     program = connect(start_program, probe, host, ini)
     host.send(b"\x1b[2J\x1b[H" + LONG_LINE
@@ -114,43 +133,37 @@ def test_white_on_black_scheme_reverse_video_and_autowrap_from_a_settings_file(
         return pixels, cells
 
     def drawn():
-        pixels, cells = capture("white-on-black")
+        pixels, cells = capture(f"scheme{scheme}")
         try:
-            x, y, width, height = white_block(pixels, 40)
+            x, y, width, height = solid_block(pixels, text, back, 40)
         except AssertionError:
             return None
         # The reverse-video blanks give the cell grid.
         grid.update(cell_w=width // 10, cell_h=height, origin_x=x - width, origin_y=y - 5 * height)
         assert width % 10 == 0
-        return share(cells(11, 10, 7), WHITE) > 0.5 and cells
+        return share(cells(11, 10, 7), text) > 0.5 and cells
 
     cells = lumo.wait_until(drawn, 15, interval=0.5, what="the reverse-video text")
     assert 0 <= grid["origin_x"] < 16 and 16 < grid["origin_y"] < 100, grid
-    # White on black: the background is black, normal text white.
-    assert share(cells(15, 40, 20), BLACK) == 1.0
-    normal = cells(8, 10, 6)
-    assert share(normal, BLACK) > 0.5 and share(normal, WHITE) > 0.05
-    assert share(normal, BLACK) + share(normal, WHITE) == 1.0
-    # Reverse video exchanges them: black letters on white.
-    reverse = cells(11, 10, 7)
-    assert share(reverse, BLACK) > 0.05
-    assert share(reverse, BLACK) + share(reverse, WHITE) == 1.0
-    assert share(cells(5, 10, 10), WHITE) == 1.0
+    # The background, and normal text in the text colour on it.
+    assert share(cells(15, 40, 20), back) == 1.0
+    assert two_colours(cells(8, 10, 6), back, text)
+    # Reverse video exchanges them.
+    assert two_colours(cells(11, 10, 7), text, back)
+    assert share(cells(5, 10, 10), text) == 1.0
     # The wrapped line: text across row 0, only 20 columns of row 1.
-    assert share(cells(0, 0, 80), WHITE) > 0.05
-    assert share(cells(1, 0, 20), WHITE) > 0.05
-    assert share(cells(1, 20, 60), BLACK) == 1.0
+    assert two_colours(cells(0, 0, 80), back, text)
+    assert two_colours(cells(1, 0, 20), back, text)
+    assert share(cells(1, 20, 60), back) == 1.0
 
     lines = read_screen(program).split(b"\n")
     # Autowrap from the settings file's Flags: the line goes on below. The
     # start-up lines went into the history when the screen was erased.
     assert lines[:4] == START_UP + [LONG_LINE[:80], LONG_LINE[80:]]
-    # Select all stays shown: selected text is black on the scheme's grey,
-    # selected reverse video exchanges them. The reverse blanks are trailing
-    # blanks of their row and never highlighted.
-    _, cells = capture("white-on-black-selected")
-    assert share(cells(8, 10, 6), GREY) > 0.5
-    assert share(cells(8, 10, 6), GREY) + share(cells(8, 10, 6), BLACK) == 1.0
-    assert share(cells(11, 10, 7), BLACK) > 0.5
-    assert share(cells(11, 10, 7), GREY) + share(cells(11, 10, 7), BLACK) == 1.0
-    assert share(cells(5, 10, 10), WHITE) == 1.0
+    # Select all stays shown in the selection colours; selected reverse
+    # video exchanges them. The reverse blanks are trailing blanks of their
+    # row and never highlighted.
+    _, cells = capture(f"scheme{scheme}-selected")
+    assert two_colours(cells(8, 10, 6), sel_back, sel_text)
+    assert two_colours(cells(11, 10, 7), sel_text, sel_back)
+    assert share(cells(5, 10, 10), text) == 1.0

@@ -7,6 +7,9 @@ import pytest
 import lumo
 
 
+START_UP = [b"Initializing TCP/IP...", b"Using WSOCK32.DLL"]
+
+
 def read_ini(path):
     """The file's sections as {section: {key: value}}."""
     sections, current = {}, None
@@ -71,6 +74,26 @@ def test_out_of_range_values_are_clamped_used_and_written_back_clamped(
     assert written["Window"]["ColorScheme"] == "7"
     # Flags bit 4 is not read, and written only for 132 columns.
     assert written["Terminal"]["Flags"] == "0"
+
+
+def test_values_above_the_range_give_132_columns_which_the_flags_record(
+        start_program, probe, host, settings_file, read_screen):
+    ini, path = settings_file("WIDE.INI", "[Window]\nLogicalColumns=200\nLogicalLines=1\n")
+    line = bytes(ord("a") + i % 26 for i in range(140))
+    host.greeting = line
+    program = connect(start_program, probe, host, "-I", ini)
+    # 200 columns read as 132, 1 line as 3.
+    assert size_item(probe, program) == "132x3"
+    # Three lines, the last one the host's, cut at column 132 with its last
+    # character in the last column.
+    text = read_screen(program, expected=line[-1:])
+    assert text == b"\n".join(START_UP + [line[:131] + line[-1:]])
+    exit_program(probe, program)
+    written = read_ini(path)
+    assert (written["Window"]["LogicalColumns"], written["Window"]["LogicalLines"]) == \
+        ("132", "3")
+    # 132 columns with SoftSize off are recorded in Flags bit 4.
+    assert written["Terminal"]["Flags"] == "16"
 
 
 def test_default_file_in_the_windows_directory_is_written_and_read_back(
