@@ -156,6 +156,13 @@ void EmulatorWindow::EnterIdle(WPARAM source) {
     PostMessageA(handle, WM_KEYDOWN, VK_RETURN, 0);
 }
 
+// A menu can close in help mode without a command: Enter on a grayed item,
+// or the system menu's item, which arrives as a system command. Help mode
+// then ends with the menu instead of taking a later command's place.
+void EmulatorWindow::EndHelpModeLater() {
+    if (helpMode) PostMessageA(handle, UM_ENDHELPMODE, 0, 0);
+}
+
 LRESULT EmulatorWindow::CommandHook(int id, HWND control, int notifyCode) {
     switch (id) {
     case IDM_TERMINAL: RunTerminalSettings(); return 0;
@@ -226,6 +233,8 @@ LRESULT EmulatorWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     switch (message) {
     case WM_CREATE: AppendSizeItem(); break;
     case WM_ENTERIDLE: EnterIdle(wParam); return 0;
+    case WM_EXITMENULOOP: EndHelpModeLater(); break;
+    case UM_ENDHELPMODE: helpMode = 0; return 0;
     case WM_KEYDOWN: return KeyDown(wParam, lParam);
     case WM_CHAR: return Char(wParam, lParam);
     case WM_SYSKEYDOWN: return SysKeyDown(wParam, lParam);

@@ -13,6 +13,9 @@
 class EmulatorWindow : public CommandWindow, public EmulatorHost, private HeldKeyScroller {
   public:
     static constexpr const char* ClassName = "LUMO32";
+    // Posted when a menu closes in help mode; it arrives after the command
+    // that the menu posted, if any, and ends help mode.
+    static constexpr UINT UM_ENDHELPMODE = WM_USER + 4;
 
     explicit EmulatorWindow(Profile& settings);
     ~EmulatorWindow() override;
@@ -63,5 +66,6 @@ class EmulatorWindow : public CommandWindow, public EmulatorHost, private HeldKe
     LRESULT SysKeyDown(WPARAM virtualKey, LPARAM keyData);
     void AppendSizeItem();
     void EnterIdle(WPARAM source);
+    void EndHelpModeLater();
     void SizeItemText(char (&text)[16]) const;
 };
