@@ -79,8 +79,38 @@ LRESULT CommandWindow::HandleCommand(int id, HWND, int) {
     case IDM_COLORS: ChangeColors(); return 0;
     case IDM_REMEMBERPOS: rememberOrigin = !rememberOrigin; return 0;
     case IDM_AUTOFOCUS: autoFocus = !autoFocus; return 0;
+    case IDM_VSCROLLBAR: ToggleVerticalScrollBar(); return 0;
+    case IDM_SOFTSIZE: ToggleSoftSize(); return 0;
+    case IDM_RESIZE80X24: ResizeTo80x24(); return 0;
     default: return CommandNotImplemented();
     }
+}
+
+void CommandWindow::ToggleVerticalScrollBar() {
+    verticalScrollBar = !verticalScrollBar;
+    Layout();
+}
+
+void CommandWindow::ToggleSoftSize() {
+    softSize = !softSize;
+    Layout();
+}
+
+// Hold asked for from the keyboard lays the window out again.
+void CommandWindow::RequestHold() {
+    StreamWindow::RequestHold();
+    Layout();
+}
+
+// The hold-off request leaves scroll-back mode, which releases the hold
+// itself, or only releases the hold.
+void CommandWindow::RequestResume() {
+    if (!scrollBackMode) {
+        StreamWindow::RequestResume();
+        return;
+    }
+    holdRequested = 0;
+    LeaveScrollBack();
 }
 
 LRESULT CommandWindow::CommandNotImplemented() {

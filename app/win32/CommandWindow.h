@@ -23,8 +23,14 @@ class CommandWindow : public StreamWindow {
 
     // A change of the logical screen size: the report to the host and the
     // size item do nothing here; ResetGeometry refreshes the size item.
-    virtual void ReportSize() {}
-    virtual void ResetGeometry();
+    void ReportSize() override {}
+    void ResetGeometry() override;
+
+    // Geometry and scroll-back mode ask the window's switches and hold.
+    int SoftSizeOn() const override { return softSize; }
+    int HoldRequested() override { return holdRequested; }
+    void RequestHold() override;
+    void RequestResume() override;
 
     // Edit commands.
     void SelectAll();
@@ -45,6 +51,8 @@ class CommandWindow : public StreamWindow {
     char lastMacro[LastMacroSize] = {};
 
   private:
+    void ToggleVerticalScrollBar();
+    void ToggleSoftSize();
     bool WindowCorner(RECT& r);
     void WriteWindowSettings();
     void ApplyAutoFocus();

@@ -1,47 +1,8 @@
 #include "screen/win32/BufferWindow.h"
 
-#include <algorithm>
 #include <cstring>
 
 #include "app/Profile.h"
-
-namespace {
-
-// The fixed layout's view of a real window.
-class WindowFrame : public LayoutFrame {
-  public:
-    explicit WindowFrame(HWND window) : window(window) {}
-
-    void OuterSize(int& width, int& height) override {
-        RECT r;
-        GetWindowRect(window, &r);
-        width = r.right - r.left;
-        height = r.bottom - r.top;
-    }
-    void ClientSize(int& width, int& height) override {
-        RECT r;
-        GetClientRect(window, &r);
-        width = r.right;
-        height = r.bottom;
-    }
-    void ShowVerticalBar(int show) override {
-        SetScrollRange(window, SB_VERT, 0, show ? 99 : 0, FALSE);
-        if (show) SetScrollPos(window, SB_VERT, 99, TRUE);
-    }
-    void ShowHorizontalBar(int show, int hidden, int position) override {
-        SetScrollRange(window, SB_HORZ, 0, show ? hidden : 0, FALSE);
-        if (show) SetScrollPos(window, SB_HORZ, position, TRUE);
-    }
-    void ResizeFrame(int width, int height) override {
-        SetWindowPos(window, nullptr, 0, 0, width, height,
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-
-  private:
-    HWND window;
-};
-
-} // namespace
 
 BufferWindow::BufferWindow(Profile& settings_) : logFont(), settings(settings_) {
     DisplaySettings display = ReadDisplaySettings(settings);
@@ -99,6 +60,8 @@ LRESULT BufferWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     }
     case WM_SYSCOLORCHANGE: SystemColorsChanged(); return 0;
     case UM_STARTBLINK: StartBlinking(); return 0;
+    case WM_VSCROLL: OnVScroll(LOWORD(wParam), HIWORD(wParam)); return 0;
+    case WM_HSCROLL: OnHScroll(LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_TIMER:
         if (wParam != BlinkTimerId) break;
         BlinkTick();
@@ -106,24 +69,4 @@ LRESULT BufferWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     default: break;
     }
     return FrameWindow::HandleMessage(message, wParam, lParam);
-}
-
-void BufferWindow::Layout() {
-    if (layingOut || !handle) return;
-    layingOut = 1;
-    WindowFrame frame(handle);
-    LayoutRequest request = {cellWidth,    cellHeight,        screen.columns,
-                             screen.lines, verticalScrollBar, hScroll};
-    int resized = RunFixedLayout(layout, request, frame);
-    screen.viewLines = layout.viewLines;
-    firstShownRow = FirstShownRow(screen.lines, layout.viewLines * cellHeight, cellHeight);
-    if (resized) UpdateSizeItem();
-    layingOut = 0;
-}
-
-void BufferWindow::InitScrollBars() {
-    if (!handle || !verticalScrollBar) return;
-    int top = std::max(screen.store.LineCount(), 1);
-    SetScrollRange(handle, SB_VERT, 0, top, FALSE);
-    SetScrollPos(handle, SB_VERT, top, TRUE);
 }

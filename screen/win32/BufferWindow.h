@@ -10,14 +10,16 @@
 #include "screen/FixedLayout.h"
 #include "screen/RenderRuns.h"
 #include "screen/ScreenBuffer.h"
+#include "screen/ScrollBack.h"
 #include "winlib/FrameWindow.h"
 
 class Profile;
 
 // The screen layer of the terminal window: it owns the screen buffer (and
 // through it the scrollback store), shows it in the client area with GDI,
-// keeps the fonts, the cell size and the colour scheme, and lays the window
-// out for a logical screen of fixed size. The display settings are read
+// keeps the fonts, the cell size and the colour scheme, lays the window out
+// for a logical screen of fixed size or one that follows the window, and
+// runs the scroll bars and scroll-back mode. The display settings are read
 // from the settings file when the object is made and written back when it
 // is destroyed.
 class BufferWindow : public FrameWindow, public ScreenView, private RunSink {
@@ -76,11 +78,41 @@ class BufferWindow : public FrameWindow, public ScreenView, private RunSink {
     virtual void Layout();
     virtual void UpdateSizeItem() {}
     void InitScrollBars();
+    // Sizes the window for 80 x 24 cells and makes that the logical size.
+    void ResizeTo80x24();
     // The cell size and configured logical size that place the new window
     // at the logical screen's size.
     ScreenGeometry Geometry() const {
         return {cellWidth, cellHeight, screen.columns, screen.configuredLines};
     }
+
+    // Scrolling. The vertical bar scrolls through history: leaving the
+    // live screen enters scroll-back mode, reaching the bottom leaves it.
+    void OnVScroll(int code, int thumb);
+    void OnHScroll(int code, int thumb);
+    // While output is held the navigation keys post scroll messages; 1
+    // when the key was one of them.
+    int ScrollKey(unsigned virtualKey);
+    void EnterScrollBack();
+    void LeaveScrollBack();
+
+    // What the layers above provide to geometry and scroll-back mode.
+    // Whether the logical size follows the window.
+    virtual int SoftSizeOn() const { return 0; }
+    // Hold on or off; off shows the data that waited.
+    virtual void SetHold(int) {}
+    // Whether the user asked for hold from the keyboard.
+    virtual int HoldRequested() { return 0; }
+    // The window text: the title with the mode's suffix.
+    virtual void UpdateTitle() {}
+    // The emulator's cursor cell, and moving its row when lines moved
+    // between the screen and history.
+    virtual void CursorCell(int& row, int& col) { row = col = 0; }
+    virtual void SetCursorRow(int) {}
+    // After the logical size changed: margins, tab stops and the size
+    // item, then the size report to the host.
+    virtual void ResetGeometry() { UpdateSizeItem(); }
+    virtual void ReportSize() {}
 
     ScreenBuffer screen;
 
@@ -106,6 +138,7 @@ class BufferWindow : public FrameWindow, public ScreenView, private RunSink {
     LayoutState layout;
     int verticalScrollBar = 1;
     int scrollBackMode = 0;
+    ScrollBackView scrollBack;
 
   protected:
     // The cell size and offsets that turn cells into client pixels.
@@ -120,7 +153,13 @@ class BufferWindow : public FrameWindow, public ScreenView, private RunSink {
     void DrawRun(const Run& run) override;
     void ApplyAttribute(int attr);
     void DeleteFonts();
+    LayoutRequest Request() const;
+    void FixedLayout();
+    void SoftLayout();
+    void ReturnToScrollBack(int below);
+    void ShowViewMoved(int delta);
 
     RunMode runMode = RunMode::Normal;
     int layingOut = 0;
+    int resizingTo80x24 = 0;
 };

@@ -1,0 +1,81 @@
+// Scroll-back mode and the scroll bars of the terminal window.
+#include "screen/win32/BufferWindow.h"
+
+#include <cstdlib>
+
+void BufferWindow::EnterScrollBack() {
+    if (scrollBackMode || !handle) return;
+    RevealBlinkingText();
+    HideCaret(handle);
+    scrollBack.Enter(screen);
+    scrollBackMode = 1;
+    SetHold(1);
+    if (verticalScrollBar)
+        SetScrollRange(handle, SB_VERT, 0,
+                       ScrollBackBarMax(screen.store.LineCount(), screen.viewLines), FALSE);
+    UpdateTitle();
+}
+
+// At the bottom the view showed the live screen's text without its
+// attributes: only the cells with attributes need drawing again.
+void BufferWindow::LeaveScrollBack() {
+    int atBottom = 0;
+    if (!scrollBack.Leave(screen, atBottom)) return;
+    if (atBottom)
+        RedrawAttributeCells();
+    else
+        RedrawRows(0, screen.lines - 1, 0, screen.columns - 1);
+    ShowCaret(handle);
+    scrollBackMode = 0;
+    if (verticalScrollBar) {
+        SetScrollRange(handle, SB_VERT, 0, LiveBarMax, FALSE);
+        SetScrollPos(handle, SB_VERT, LiveBarMax, TRUE);
+    }
+    SetHold(HoldRequested());
+    UpdateTitle();
+}
+
+void BufferWindow::OnVScroll(int code, int thumb) {
+    VScrollInput in = {
+        code,           thumb,         screen.store.LineCount(), screen.lines, screen.viewLines,
+        screen.viewTop, scrollBackMode};
+    VScrollMove move = ComputeVScroll(in);
+    if (move.next != move.cur) {
+        if (!scrollBackMode) {
+            EnterScrollBack();
+            if (verticalScrollBar) SetScrollRange(handle, SB_VERT, 0, move.max, FALSE);
+        }
+        if (verticalScrollBar) SetScrollPos(handle, SB_VERT, move.next, TRUE);
+        ShowViewMoved(move.next - move.cur);
+    }
+    if (move.next == move.max) LeaveScrollBack();
+}
+
+// A move of one line shifts the pixels and draws the row uncovered.
+void BufferWindow::ShowViewMoved(int delta) {
+    screen.MoveView(delta);
+    screen.FillViewFromHistory();
+    if (std::abs(delta) == 1) {
+        ScrollViewOneLine(delta);
+        UpdateWindow(handle);
+    } else {
+        RedrawRows(0, screen.lines - 1, 0, screen.columns - 1);
+    }
+}
+
+void BufferWindow::OnHScroll(int code, int thumb) {
+    int rangeMin = 0, rangeMax = 0;
+    GetScrollRange(handle, SB_HORZ, &rangeMin, &rangeMax);
+    int next = ComputeHScroll(code, thumb, rangeMin, rangeMax, GetScrollPos(handle, SB_HORZ));
+    if (next < 0 || next == hScroll) return;
+    hScroll = next;
+    SetScrollPos(handle, SB_HORZ, hScroll, TRUE);
+    RedrawRows(0, screen.lines - 1, 0, screen.columns - 1);
+}
+
+int BufferWindow::ScrollKey(unsigned virtualKey) {
+    ScrollKeyAction action = ScrollKeyFor(virtualKey, GetKeyState(VK_CONTROL) < 0);
+    if (!action.bar || !handle) return 0;
+    PostMessageA(handle, action.bar == 1 ? WM_VSCROLL : WM_HSCROLL, action.code, 0);
+    return 1;
+}

@@ -1,0 +1,204 @@
+"""Window geometry and scrolling: the SoftSize layout moving lines between
+the screen and the history as the window shrinks and grows, the size item
+on the menu bar, the fixed layout's limits and horizontal bar, and the
+vertical scroll bar entering and leaving scroll-back mode."""
+
+import time
+
+import pytest
+
+import lumo
+
+TITLE = "LUMO/NT (127.0.0.1)"
+START_UP = [b"Initializing TCP/IP...", b"Using WSOCK32.DLL"]
+
+
+def connect(start_program, probe, host, ini):
+    program = start_program("127.0.0.1", "-P", host.port, "-I", ini)
+    lumo.wait_until(lambda: probe.find(cls="LUMO32", title=TITLE), 20, what="the connected title")
+    return program
+
+
+def window(probe):
+    return probe.find(cls="LUMO32")
+
+
+def size_item(probe, program):
+    return [i["text"] for i in probe.menu(program.window["handle"]) if i["id"] == 999][0]
+
+
+def logical_size(probe, program):
+    columns, lines = size_item(probe, program).split("x")
+    return int(columns), int(lines)
+
+
+def drag_corner(probe, dx, dy, edge=False):
+    """Drags the window's bottom right corner (or with edge the middle of
+    its bottom edge) by (dx, dy) pixels, as a user resizes it; returns the
+    window afterwards."""
+    left, top, right, bottom = window(probe)["rect"]
+    x, y = ((left + right) // 2 if edge else right - 2), bottom - 2
+    lumo.xdotool("mousemove", x, y)
+    time.sleep(0.2)
+    lumo.xdotool("mousedown", 1)
+    for step in (1, 2):
+        time.sleep(0.2)
+        lumo.xdotool("mousemove", x + dx * step // 2, y + dy * step // 2)
+    time.sleep(0.2)
+    lumo.xdotool("mouseup", 1)
+    time.sleep(0.5)
+    return window(probe)
+
+
+def wait_size(probe, program, wanted):
+    return lumo.wait_until(lambda: size_item(probe, program) == wanted, 10,
+                           what=f"the size item to read {wanted}")
+
+
+def test_softsize_shrinks_into_history_and_grows_back_out_of_it(
+        start_program, probe, host, settings_file, read_screen):
+    ini, _ = settings_file("SOFT.INI", "[Window]\nSoftSize=1\n")
+    numbered = [b"line %03d" % n for n in range(1, 61)]
+    host.greeting = b"\r\n".join(numbered) + b"\r\n"
+    program = connect(start_program, probe, host, ini)
+    everything = b"\n".join(START_UP + numbered + [b""])
+    assert read_screen(program, expected=b"line 060") == everything
+    columns, lines = logical_size(probe, program)
+    lumo.screenshot("geometry-softsize-before")
+
+    # Text down to the cursor's row: the top rows go to history, so the
+    # history and screen together still hold every line once.
+    drag_corner(probe, -60, -80)
+    new_columns, new_lines = logical_size(probe, program)
+    assert new_columns < columns and new_lines < lines
+    assert read_screen(program) == everything
+    lumo.screenshot("geometry-softsize-shrunk")
+
+    # Growing brings the newest history lines back above the screen's text
+    # instead of adding blank rows below it.
+    drag_corner(probe, 60, 80)
+    assert logical_size(probe, program) == (columns, lines)
+    assert read_screen(program) == everything
+
+    # "Resize window to 80x24" makes that the logical size.
+    probe.command(program.window["handle"], 602)
+    wait_size(probe, program, "80x24")
+
+
+@pytest.mark.xfail(strict=True, reason="the emulator layer does not move its cursor row with "
+                   "the lines yet (SetCursorRow)")
+def test_softsize_moves_the_cursor_with_the_lines(
+        start_program, probe, host, settings_file, read_screen):
+    ini, _ = settings_file("SOFTCUR.INI", "[Window]\nSoftSize=1\n")
+    numbered = [b"line %03d" % n for n in range(1, 61)]
+    host.greeting = b"\r\n".join(numbered) + b"\r\n"
+    program = connect(start_program, probe, host, ini)
+    read_screen(program, expected=b"line 060")
+    drag_corner(probe, 0, -80)
+    drag_corner(probe, 0, 80)
+    # The cursor stayed on the row below the last line through both moves.
+    host.send(b"next")
+    assert read_screen(program, expected=b"next") == b"\n".join(
+        START_UP + numbered + [b"next"])
+
+
+def test_softsize_drops_blank_rows_below_the_cursor_first(
+        start_program, probe, host, settings_file, read_screen):
+    ini, _ = settings_file("SOFTBLANK.INI", "[Window]\nSoftSize=1\n")
+    host.greeting = b"one\r\ntwo\r\n"
+    program = connect(start_program, probe, host, ini)
+    _, lines = logical_size(probe, program)
+    text = START_UP + [b"one", b"two"]
+    assert read_screen(program, expected=b"two") == b"\n".join(text + [b""] * (lines - 4))
+
+    drag_corner(probe, 0, -80)
+    _, fewer = logical_size(probe, program)
+    assert fewer < lines
+    # Only blank rows went: no line of text moved into the history, so the
+    # text is as many lines as the smaller screen.
+    assert read_screen(program) == b"\n".join(text + [b""] * (fewer - 4))
+
+    # Growing with nothing in the history adds blank rows at the bottom.
+    drag_corner(probe, 0, 80)
+    assert logical_size(probe, program)[1] == lines
+    assert read_screen(program) == b"\n".join(text + [b""] * (lines - 4))
+
+
+def test_fixed_size_window_stays_within_its_screen_and_scrolls_sideways(
+        start_program, probe, host, settings_file, read_screen):
+    ini, _ = settings_file("FIXED.INI", "[Window]\nSoftSize=0\n")
+    host.greeting = b"x" * 79 + b"Z\r\n"
+    program = connect(start_program, probe, host, ini)
+    before = window(probe)["rect"]
+    assert size_item(probe, program) == "80x24"
+
+    # A fixed-size window is never taller than its logical screen.
+    after = drag_corner(probe, 0, 120, edge=True)["rect"]
+    assert after[2] == before[2] and after[3] <= before[3]
+
+    # Narrower than the screen: the logical size stays and a horizontal
+    # bar takes the bottom of the window, where blank cells were.
+    WHITE = (255, 255, 255)
+    spot = (before[0] + 100, before[3] - 10)
+    assert lumo.pixel(lumo.screenshot("geometry-fixed-wide"), *spot) == WHITE
+    after = drag_corner(probe, -200, 0)["rect"]
+    assert after[2] - after[0] < before[2] - before[0]
+    assert size_item(probe, program) == "80x24"
+    spot = (after[0] + 100, after[3] - 10)
+    assert lumo.pixel(lumo.screenshot("geometry-fixed-narrow"), *spot) != WHITE
+    assert read_screen(program, expected=b"Z").startswith(b"\n".join(START_UP))
+
+
+def test_vertical_bar_enters_and_leaves_scroll_back_mode(
+        start_program, probe, host, settings_file, read_screen):
+    ini, _ = settings_file("SCROLL.INI", "[Window]\nSoftSize=0\nVerticalScrollBar=1\n")
+    numbered = [b"line %03d" % n for n in range(1, 101)]
+    host.greeting = b"\r\n".join(numbered) + b"\r\n"
+    program = connect(start_program, probe, host, ini)
+    everything = b"\n".join(START_UP + numbered + [b""])
+    assert read_screen(program, expected=b"line 100") == everything
+    lumo.screenshot("geometry-fixed")
+    left, top, right, bottom = window(probe)["rect"]
+    arrow_x = right - 13
+
+    # The bar's up arrow: one line into history, output held.
+    lumo.xdotool("mousemove", arrow_x, top + 50, "click", 1)
+    lumo.wait_until(lambda: probe.find(cls="LUMO32", title=TITLE + " - Scroll Back"), 10,
+                    what="the scroll-back title")
+    host.send(b"held back\r\n")
+    time.sleep(1)
+    # In scroll-back mode the screen is in the history: Select all and
+    # Copy take every line once, without what the host sent meanwhile.
+    assert read_screen(program) == everything
+    for _ in range(5):
+        lumo.xdotool("click", 1)
+    time.sleep(0.5)
+    lumo.screenshot("geometry-scroll-back")
+
+    # Back down to the bottom: live again, and the held output shows.
+    lumo.xdotool("mousemove", arrow_x, bottom - 13)
+    for _ in range(6):
+        lumo.xdotool("click", 1)
+    lumo.wait_until(lambda: probe.find(cls="LUMO32", title=TITLE), 10, what="the live title")
+    assert read_screen(program, expected=b"held back") == b"\n".join(
+        START_UP + numbered + [b"held back", b""])
+
+
+@pytest.mark.xfail(strict=True, reason="the emulator layer's key handling does not hand the "
+                   "navigation keys to ScrollKey yet")
+def test_page_up_while_held_enters_scroll_back_mode(
+        start_program, probe, host, settings_file, read_screen):
+    ini, _ = settings_file("HOLDKEYS.INI", "[Window]\nSoftSize=0\n")
+    host.greeting = b"\r\n".join(b"line %03d" % n for n in range(1, 101)) + b"\r\n"
+    program = connect(start_program, probe, host, ini)
+    read_screen(program, expected=b"line 100")
+    lumo.xdotool("mousemove", *lumo.centre(window(probe)))
+    lumo.xdotool("key", "Scroll_Lock")
+    try:
+        lumo.wait_until(lambda: probe.find(cls="LUMO32", title=TITLE + " - Hold"), 10,
+                        what="the hold title")
+        lumo.xdotool("key", "Prior")
+        lumo.wait_until(lambda: probe.find(cls="LUMO32", title=TITLE + " - Scroll Back"), 10,
+                        what="the scroll-back title")
+    finally:
+        lumo.xdotool("key", "Scroll_Lock")
