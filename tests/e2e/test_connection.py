@@ -29,6 +29,23 @@ def closed_question(probe, host_text="127.0.0.1"):
     return box
 
 
+def accept_on(listener):
+    """The client that connects to the listener next."""
+    def accepted():
+        try:
+            return listener.accept()[0]
+        except socket.timeout:
+            return None
+    return lumo.wait_until(accepted, 20, what="a connection on port 23")
+
+
+def wait_box(probe):
+    """A message box with the system's default caption, and its texts."""
+    box = lumo.wait_until(lambda: probe.find(cls="#32770"), 20, what="a message box")
+    return box, [c["text"] for c in probe.children(box["handle"])
+                 if c["cls"].lower() == "static" and c["text"]]
+
+
 def exit_program(probe, program):
     """Exit from the menu, confirmed."""
     title = probe.find(cls="LUMO32")["title"]
@@ -65,6 +82,13 @@ def test_start_up_lines_title_and_negotiation_replies(start_program, probe, host
     assert lines[2] == b"negotiated"
     time.sleep(0.3)
     assert bytes(host.received) == expected
+    # A command split across two reads is one command: the host takes back
+    # ECHO, then offers it again.
+    host.send(cmd())
+    time.sleep(0.5)
+    host.send(bytes([WONT, ECHO]) + cmd(WILL, ECHO))
+    expected += cmd(DONT, ECHO) + cmd(DO, ECHO)
+    host.wait_received(expected)
     host.hang_up()
     box = closed_question(probe)
     assert probe.find(cls="LUMO32")["title"] == "LUMO/NT (disconnected)"
@@ -107,14 +131,7 @@ def test_port_that_is_no_number_or_zero_means_the_telnet_port(
         start_program, probe, settings_file, telnet_port_listener, port_word):
     ini, _ = settings_file("PORT23.INI")
     start_program("-P", port_word, "127.0.0.1", "-I", ini)
-
-    def accepted():
-        try:
-            return telnet_port_listener.accept()[0]
-        except socket.timeout:
-            return None
-
-    client = lumo.wait_until(accepted, 20, what="a connection on port 23")
+    client = accept_on(telnet_port_listener)
     try:
         lumo.wait_until(lambda: probe.find(cls="LUMO32", title="LUMO/NT (127.0.0.1)"), 20,
                         what="the connected title")
@@ -145,9 +162,7 @@ def test_unknown_host_says_so_and_leaves_the_attempt_in_the_title(start_program,
                                                                   settings_file):
     ini, _ = settings_file("UNKNOWN.INI")
     program = start_program("-I", ini, "nosuchhost.invalid")
-    box = lumo.wait_until(lambda: probe.find(cls="#32770"), 20, what="a message box")
-    texts = [c["text"] for c in probe.children(box["handle"])
-             if c["cls"].lower() == "static" and c["text"]]
+    box, texts = wait_box(probe)
     # Command-line words are taken in upper case.
     assert texts == ["Cannot find NOSUCHHOST.INVALID"]
     probe.click(box["handle"], "OK")
@@ -157,4 +172,38 @@ def test_unknown_host_says_so_and_leaves_the_attempt_in_the_title(start_program,
     # No question follows: no connection was ever started.
     assert probe.find(cls="#32770") is None
     assert program.running()
+    # Connect... takes the typed text whole as the host: the colon form is
+    # not read there, and nothing is upper-cased.
+    probe.command(program.window["handle"], 105)
+    probe.wait_window(cls="#32770", title="Open connection")
+    lumo.xdotool("type", "--delay", "30", "nosuchhost.invalid:2323")
+    lumo.xdotool("key", "Return")
+    box, texts = wait_box(probe)
+    assert texts == ["Cannot find nosuchhost.invalid:2323"]
+    probe.click(box["handle"], "OK")
+    probe.wait_gone(box["handle"])
+    assert probe.find(cls="LUMO32")["title"] == "LUMO/NT (Trying to connect...)"
     exit_program(probe, program)
+
+
+def test_after_the_host_hangs_up_connect_reaches_another_host_in_the_same_window(
+        start_program, probe, host, settings_file, telnet_port_listener, read_screen):
+    ini, _ = settings_file("AGAIN.INI")
+    program = start_program("127.0.0.1", "-P", host.port, "-I", ini)
+    connected_title(probe)
+    lumo.wait_until(lambda: host.client, 10, what="the host to see the client")
+    host.hang_up()
+    probe.click(closed_question(probe)["handle"], "Cancel")
+    assert probe.find(cls="LUMO32")["title"] == "LUMO/NT (disconnected)"
+    # Connect... offers the last host and always uses the Telnet port.
+    probe.command(program.window["handle"], 105)
+    dialog = probe.wait_window(cls="#32770", title="Open connection")
+    probe.click(dialog["handle"], "OK")
+    client = accept_on(telnet_port_listener)
+    try:
+        connected_title(probe)
+        client.sendall(b"\r\nsecond host")
+        read_screen(program, expected=b"\nsecond host")
+    finally:
+        client.close()
+    assert host.connections == 1
