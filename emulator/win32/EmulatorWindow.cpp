@@ -181,10 +181,10 @@ void EmulatorWindow::RunTerminalSettings() {
     emulator.ApplySettings(form.values, form.resetNeeded, form.charsetChanged);
 }
 
-// Navigation keys scroll the view while output is held only in scroll-back
-// mode, which this window does not offer: no key is used here.
-int EmulatorWindow::ScrollKey(unsigned) {
-    return 0;
+// While output is held the navigation keys scroll the view through the
+// screen layer instead of being typed.
+int EmulatorWindow::ScrollKey(unsigned virtualKey) {
+    return BufferWindow::ScrollKey(virtualKey);
 }
 
 KeyContext EmulatorWindow::KeyboardContext() const {

@@ -86,11 +86,6 @@ void StreamWindow::ToggleScrollLock() {
     keyQueue.Enqueue(request);
 }
 
-void StreamWindow::CursorCell(int& row, int& col) {
-    row = 0;
-    col = 0;
-}
-
 void StreamWindow::MakeCaret() {
     CreateCaret(handle, nullptr, cellWidth, CaretHeight);
     caretExists = 1;

@@ -36,7 +36,7 @@ class StreamWindow : public BufferWindow,
     // Links the receive side to the process's current connection; until
     // then nothing is read.
     void LinkReceiver();
-    void SetHold(int on) { holdState.SetHold(on); }
+    void SetHold(int on) override { holdState.SetHold(on); }
 
     // The receive path's window.
     int IsHeld() override { return holdState.IsHeld(); }
@@ -60,10 +60,8 @@ class StreamWindow : public BufferWindow,
     void ScrollLockChanged();
     void ToggleScrollLock();
 
-    // The caret: a bar one cell wide along the bottom of the cursor's cell,
-    // owned while the window has the focus. CursorCell gives the emulator's
-    // cursor.
-    virtual void CursorCell(int& row, int& col);
+    // The caret: a bar one cell wide along the bottom of the cursor's cell
+    // (CursorCell), owned while the window has the focus.
     void FocusCaret(int gaining);
     void PlaceCaret();
     void RecreateCaret();
