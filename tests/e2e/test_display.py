@@ -27,10 +27,10 @@ def test_history_margin_erase_and_quoted_copy_with_the_default_settings(
     ini, _ = settings_file("DISPLAY.INI")
     host.greeting = b"\r\n".join(NUMBERED + [LONG_LINE]) + b"\r\n"
     program = connect(start_program, probe, host, ini)
-    text = read_screen(program, expected=b"line 300")
     # Autowrap is off by default: the characters past the margin all land
     # in the last column, the last one stays.
     shown_long = LONG_LINE[:79] + LONG_LINE[-1:]
+    text = read_screen(program, expected=b"line 300\n" + shown_long)
     expected = START_UP + NUMBERED + [shown_long]
     # A burst of some kilobytes: 303 lines and the cursor's empty line, 280
     # scrolled into the history, which Select all takes in before the 24
