@@ -135,9 +135,18 @@ def test_text_editing_function_and_control_keys_in_vt100(terminal):
     term.press(MODELESS_KEYS)
 
 
+# The keypad's navigation keys (as with Num Lock off) are the editing and
+# cursor keys they stand for.
+KEYPAD_NAVIGATION = [
+    ("KP_Home", b"\x08"), ("KP_End", b"\x05"), ("KP_Prior", ESC + b"[5~"),
+    ("KP_Next", ESC + b"[6~"), ("KP_Insert", ESC + b"[26~"), ("KP_Up", ESC + b"[A"),
+    ("KP_Left", ESC + b"[D"), ("KP_Delete", ESC + b"[C\x7f"),
+]
+
+
 def test_cursor_keys_normal_then_application_mode(terminal):
     term = terminal()
-    term.press(cursor_keys(b"[") + pf_keys(b"O"))
+    term.press(cursor_keys(b"[") + pf_keys(b"O") + KEYPAD_NAVIGATION)
     term.host_sets(ESC + b"[?1h", b"application")
     term.press(cursor_keys(b"O") + [("ctrl+Left", ESC + b"[20~"),
                                     ("ctrl+Right", ESC + b"[31~")])
