@@ -16,7 +16,8 @@ int Selector(int p) {
 
 int Emulator::DispatchCsi() {
     if (interCount > 0) return 0;
-    CsiParams p = ParseCsiParams(paramChars, paramCount);
+    params.Finish();
+    const CsiParams& p = params;
     if (p.isPrivate) return DispatchPrivateCsi(p);
     int p0 = p.Get(0);
     switch (finalChar) {

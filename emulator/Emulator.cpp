@@ -43,6 +43,8 @@ Emulator::Emulator(ScreenBuffer& screen, const TerminalSettings& settings, Emula
     parserState = Ground;
     singleShift = shiftStartedNow = 0;
     paramCount = interCount = csiSeen = 0;
+    lastParamChar = 0;
+    params.Start();
     finalChar = 0;
     geometryLines = geometryColumns = 0;
     ResetTerminal();

@@ -132,6 +132,8 @@ class Emulator {
     // Parser.
     void CheckGeometry();
     int IsPlainGraphic(unsigned char b) const;
+    int WriteTextRun(const unsigned char* bytes, int length);
+    int CollectParameters(const unsigned char* bytes, int length);
     void ParseByte(unsigned char b);
     void EnterSequence(unsigned char b);
     void CollectParameter(unsigned char b);
@@ -209,8 +211,12 @@ class Emulator {
     EmulatorHost defaultHost_;
     EmulatorHost* host_;
 
-    unsigned char paramChars[MaxSequenceChars];
+    // The sequence's parameters, read as they arrive; paramCount counts the
+    // parameter characters kept (leading zeros are not), lastParamChar is the
+    // last of them.
+    CsiParams params;
     int paramCount;
+    unsigned char lastParamChar;
     unsigned char interChars[MaxSequenceChars];
     int interCount;
     unsigned char finalChar;

@@ -40,26 +40,57 @@ void Emulator::CheckGeometry() {
 }
 
 void Emulator::ParseVt(const unsigned char* bytes, int length) {
-    for (int i = 0; i < length; ++i) {
-        unsigned char b = bytes[i];
+    int i = 0;
+    while (i < length) {
         // Text between sequences goes straight to the screen, and parameter
         // characters straight into the sequence.
+        int taken = 0;
+        if (parserState == Ground && !singleShift && !printerController)
+            taken = WriteTextRun(bytes + i, length - i);
+        else if (parserState == CsiParameter)
+            taken = CollectParameters(bytes + i, length - i);
+        if (taken > 0) {
+            i += taken;
+            continue;
+        }
+        unsigned char b = bytes[i++];
         if (parserState == Ground && !singleShift && !printerController && IsPlainGraphic(b)) {
             WriteGraphic(charsets.displayTable[multinational ? b : b & 127]);
-            continue;
-        }
-        if (parserState == CsiParameter && b >= '0' && b <= '?') {
-            CollectParameter(b);
-            continue;
-        }
-        // Eight-bit controls stand for ESC and the byte 64 below them.
-        if (b >= 128 && b <= 159 && (emulation == Vt200 || multinational) && !printerController) {
+        } else if (b >= 128 && b <= 159 && (emulation == Vt200 || multinational) &&
+                   !printerController) {
+            // Eight-bit controls stand for ESC and the byte 64 below them.
             ParseByte(ESC);
             ParseByte(static_cast<unsigned char>(b - 64));
         } else {
             ParseByte(b);
         }
     }
+}
+
+// The leading run of printable ASCII characters, written in one call, with
+// the same cells, cursor and write run as one WriteGraphic per character.
+// The run stops at the last column, so a pending wrap, like insert mode and
+// double width, is left to WriteGraphic. Returns the bytes written.
+int Emulator::WriteTextRun(const unsigned char* bytes, int length) {
+    if (insertMode || Width() != 1) return 0;
+    int room = Columns() - cursorCol;
+    int limit = length < room ? length : room;
+    int n = 0;
+    while (n < limit && bytes[n] >= 32 && bytes[n] < 127)
+        ++n;
+    if (n == 0) return 0;
+    screen_.PutChars(bytes, n, charsets.displayTable, static_cast<unsigned char>(attribute),
+                     cursorRow, cursorCol);
+    cursorCol += n;
+    return n;
+}
+
+// The leading run of parameter characters. Returns the bytes taken.
+int Emulator::CollectParameters(const unsigned char* bytes, int length) {
+    int n = 0;
+    while (n < length && bytes[n] >= '0' && bytes[n] <= '?')
+        CollectParameter(bytes[n++]);
+    return n;
 }
 
 // A byte that the ground state only writes: no 8-bit control, and a
@@ -105,6 +136,8 @@ void Emulator::EnterSequence(unsigned char b) {
     finalChar = 0;
     csiSeen = b == '[';
     if (csiSeen) {
+        lastParamChar = 0;
+        params.Start();
         parserState = CsiParameter;
         return;
     }
@@ -112,19 +145,19 @@ void Emulator::EnterSequence(unsigned char b) {
     HandleTail(b);
 }
 
-// Leading zeros vanish, so a parameter written "0" or "00" is empty.
+// Leading zeros vanish, so a parameter written "0" or "00" is empty. Only
+// the first MaxSequenceChars characters kept count.
 void Emulator::CollectParameter(unsigned char b) {
     if (b < '0' || b > '?') {
         parserState = SequenceTail;
         HandleTail(b);
         return;
     }
-    if (b == '0') {
-        int afterDigit = paramCount > 0 && paramChars[paramCount - 1] >= '0' &&
-                         paramChars[paramCount - 1] <= '9';
-        if (!afterDigit) return;
-    }
-    if (paramCount < MaxSequenceChars) paramChars[paramCount++] = b;
+    if (b == '0' && (lastParamChar < '0' || lastParamChar > '9')) return;
+    if (paramCount >= MaxSequenceChars) return;
+    params.Take(b, paramCount == 0);
+    lastParamChar = b;
+    ++paramCount;
 }
 
 void Emulator::HandleTail(unsigned char b) {
@@ -155,7 +188,7 @@ void Emulator::FinishSequence(unsigned char b) {
 }
 
 int Emulator::IsPrinterControllerEnd() const {
-    if (ansiMode) return csiSeen && paramCount == 1 && paramChars[0] == '4' && finalChar == 'i';
+    if (ansiMode) return csiSeen && paramCount == 1 && lastParamChar == '4' && finalChar == 'i';
     return !csiSeen && interCount == 0 && finalChar == 'X';
 }
 

@@ -68,6 +68,21 @@ void ScreenBuffer::PutChar(unsigned char ch, unsigned char attr, int row, int co
     runEnd = col + 1;
 }
 
+void ScreenBuffer::PutChars(const unsigned char* chars, int count, const unsigned char* table,
+                            unsigned char attr, int row, int col) {
+    if (!ValidCell(row, col) || count <= 0) return;
+    count = std::min(count, LineWidth - col);
+    if (row != runRow || col != runEnd) {
+        CloseRun();
+        runRow = row;
+        runStart = runEnd = col;
+    }
+    Cell* cells = RowPtr(row) + col;
+    for (int i = 0; i < count; ++i)
+        cells[i] = MakeCell(table[chars[i]], attr);
+    runEnd = col + count;
+}
+
 void ScreenBuffer::FillCells(unsigned char ch, unsigned char attr, int row, int col, int count) {
     CloseRun();
     if (!ValidCell(row, col) || count <= 0) return;

@@ -26,6 +26,11 @@ class ScreenBuffer {
 
     // Writing, as the emulator does it.
     void PutChar(unsigned char ch, unsigned char attr, int row, int col);
+    // count characters from chars, each shown as table[char], from (row, col)
+    // on: the same cells and write run as count PutChar calls, cells past the
+    // grid's line dropped. table has 256 entries.
+    void PutChars(const unsigned char* chars, int count, const unsigned char* table,
+                  unsigned char attr, int row, int col);
     void FillCells(unsigned char ch, unsigned char attr, int row, int col, int count);
     void ScrollRegion(int top, int bottom, int count, unsigned char attr);
     void ScrollUpSaving(int top, int bottom);
