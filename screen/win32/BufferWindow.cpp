@@ -50,6 +50,17 @@ void BufferWindow::UpdateView() {
     if (handle) UpdateWindow(handle);
 }
 
+// The message carries the thumb in 16 bits; a history of more lines than
+// that needs the bar's own 32-bit tracking position.
+int BufferWindow::ThumbPosition(int bar, WPARAM wParam) {
+    SCROLLINFO info = {};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_TRACKPOS;
+    if (LOWORD(wParam) == SB_THUMBPOSITION && GetScrollInfo(handle, bar, &info))
+        return info.nTrackPos;
+    return HIWORD(wParam);
+}
+
 LRESULT BufferWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ERASEBKGND: {
@@ -60,8 +71,8 @@ LRESULT BufferWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     }
     case WM_SYSCOLORCHANGE: SystemColorsChanged(); return 0;
     case UM_STARTBLINK: StartBlinking(); return 0;
-    case WM_VSCROLL: OnVScroll(LOWORD(wParam), HIWORD(wParam)); return 0;
-    case WM_HSCROLL: OnHScroll(LOWORD(wParam), HIWORD(wParam)); return 0;
+    case WM_VSCROLL: OnVScroll(LOWORD(wParam), ThumbPosition(SB_VERT, wParam)); return 0;
+    case WM_HSCROLL: OnHScroll(LOWORD(wParam), ThumbPosition(SB_HORZ, wParam)); return 0;
     case WM_TIMER:
         if (wParam != BlinkTimerId) break;
         BlinkTick();

@@ -158,6 +158,7 @@ class BufferWindow : public FrameWindow, public ScreenView, private RunSink {
     void SoftLayout();
     void ReturnToScrollBack(int below);
     void ShowViewMoved(int delta);
+    int ThumbPosition(int bar, WPARAM wParam);
 
     RunMode runMode = RunMode::Normal;
     int layingOut = 0;

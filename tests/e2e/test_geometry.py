@@ -183,22 +183,3 @@ def test_vertical_bar_enters_and_leaves_scroll_back_mode(
     assert read_screen(program, expected=b"held back") == b"\n".join(
         START_UP + numbered + [b"held back", b""])
 
-
-@pytest.mark.xfail(strict=True, reason="the emulator layer's key handling does not hand the "
-                   "navigation keys to ScrollKey yet")
-def test_page_up_while_held_enters_scroll_back_mode(
-        start_program, probe, host, settings_file, read_screen):
-    ini, _ = settings_file("HOLDKEYS.INI", "[Window]\nSoftSize=0\n")
-    host.greeting = b"\r\n".join(b"line %03d" % n for n in range(1, 101)) + b"\r\n"
-    program = connect(start_program, probe, host, ini)
-    read_screen(program, expected=b"line 100")
-    lumo.xdotool("mousemove", *lumo.centre(window(probe)))
-    lumo.xdotool("key", "Scroll_Lock")
-    try:
-        lumo.wait_until(lambda: probe.find(cls="LUMO32", title=TITLE + " - Hold"), 10,
-                        what="the hold title")
-        lumo.xdotool("key", "Prior")
-        lumo.wait_until(lambda: probe.find(cls="LUMO32", title=TITLE + " - Scroll Back"), 10,
-                        what="the scroll-back title")
-    finally:
-        lumo.xdotool("key", "Scroll_Lock")
