@@ -91,6 +91,8 @@ def test_start_up_lines_title_and_negotiation_replies(start_program, probe, host
     host.wait_received(expected)
     host.hang_up()
     box = closed_question(probe)
+    # An established connection that ends is no failed connect.
+    assert probe.find(cls="#32770", title="LUMO") is None
     assert probe.find(cls="LUMO32")["title"] == "LUMO/NT (disconnected)"
     probe.click(box["handle"], "OK")
     assert program.wait(timeout=20) == 0
@@ -145,6 +147,9 @@ def test_refused_port_says_so_then_asks_and_cancel_keeps_the_window(
     program = start_program("127.0.0.1", "-P", refused_port, "-I", ini)
     box, texts = probe.message_box("LUMO")
     assert texts == ["Cannot connect to 127.0.0.1"]
+    # The question comes only once this box is answered.
+    time.sleep(0.5)
+    assert probe.find(cls="#32770", title="LUMO/NT") is None
     probe.click(box["handle"], "OK")
     probe.wait_gone(box["handle"])
     box = closed_question(probe)
