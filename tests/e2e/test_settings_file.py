@@ -99,9 +99,12 @@ def test_values_above_the_range_give_132_columns_which_the_flags_record(
 def test_default_file_in_the_windows_directory_is_written_and_read_back(
         start_program, probe, host, settings_file, read_screen):
     _, path = settings_file("LUMO32.INI")
+    host.greeting = b"[x]{y}"
     program = connect(start_program, probe, host)
     left, top, right, bottom = program.window["rect"]
     assert size_item(probe, program) == "80x24"
+    # Without a Terminal section the national set is the Finnish one.
+    assert read_screen(program, expected="äyå".encode()).split(b"\n")[2] == "ÄxÅäyå".encode()
     exit_program(probe, program)
     written = read_ini(path)
     assert written["Terminal"] == {"Emulation": "1", "Eightbit": "0", "LocalEcho": "0",
@@ -114,15 +117,16 @@ def test_default_file_in_the_windows_directory_is_written_and_read_back(
     assert int(window["Right"]) - int(window["Left"]) == right - left
 
     # Changed values are read at the next start: the stored place (with
-    # RememberOrigin) and size, the line count and autowrap.
+    # RememberOrigin) and size, the line count, autowrap and the national
+    # set.
     width, height = int(window["Right"]) - int(window["Left"]), \
         int(window["Bottom"]) - int(window["Top"])
     window.update(RememberOrigin="1", Left="100", Top="50", Right=str(100 + width),
                   Bottom=str(50 + height), LogicalLines="30")
-    written["Terminal"]["Flags"] = "4"
+    written["Terminal"].update(Flags="4", KbdLanguage="0")
     write_ini(path, written)
     line = bytes(ord("a") + i % 26 for i in range(100))
-    host.greeting = line
+    host.greeting = b"[x]{y}\r\n" + line
     program = connect(start_program, probe, host)
     # The stored height holds the room of the hidden horizontal bar, which
     # the layout gives back: the window is as high as it was.
@@ -131,12 +135,14 @@ def test_default_file_in_the_windows_directory_is_written_and_read_back(
     assert size_item(probe, program) == "80x30"
     text = read_screen(program, expected=line[:80] + b"\n" + line[80:])
     assert line[:80] + b"\n" + line[80:] + b"\n" in text
+    assert text.split(b"\n")[2] == b"[x]{y}"
     exit_program(probe, program)
     again = read_ini(path)
     assert again["Window"]["LogicalLines"] == "30"
     assert again["Window"]["RememberOrigin"] == "1"
     assert (again["Window"]["Left"], again["Window"]["Top"]) == ("100", "50")
     assert again["Terminal"]["Flags"] == "4"
+    assert again["Terminal"]["KbdLanguage"] == "0"
 
 
 @pytest.mark.xfail(strict=True, reason="the terminal window neither reads nor writes the "
