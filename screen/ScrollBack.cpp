@@ -35,8 +35,11 @@ VScrollMove ComputeVScroll(const VScrollInput& in) {
     int room = in.lineCount - (in.scrollBackMode ? in.viewLines : 0);
     if (in.code == ScrollCode::ThumbTrack || in.code == ScrollCode::EndScroll || room <= 0)
         return move;
-    if (!in.scrollBackMode)
-        thumb = (std::clamp(thumb, 0, LiveBarMax) * room + LiveBarMax / 2) / LiveBarMax;
+    if (!in.scrollBackMode) {
+        int barMax = std::max(in.liveBarMax, 1);
+        thumb = static_cast<int>(
+            (static_cast<long long>(std::clamp(thumb, 0, barMax)) * room + barMax / 2) / barMax);
+    }
     // Pages overlap by one line.
     move.next = ClampedTarget(in.code, thumb, move.cur, move.max, std::max(in.viewLines - 1, 1));
     return move;

@@ -37,10 +37,12 @@ struct VScrollInput {
     int viewLines;
     int viewTop;
     int scrollBackMode;
+    int liveBarMax = LiveBarMax; // the live bar's range, which the thumb is in
 };
 
 // The move for a vertical scroll-bar message; cur == next when it does
-// nothing. In live mode the thumb of the 0..99 range is scaled to history.
+// nothing. In live mode the thumb of the live bar's range (0..99 once
+// the bar has been reset, 0..1 on a new window) is scaled to history.
 VScrollMove ComputeVScroll(const VScrollInput& in);
 
 // The new horizontal offset for a horizontal scroll-bar message, or -1

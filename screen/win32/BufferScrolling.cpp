@@ -39,6 +39,8 @@ void BufferWindow::OnVScroll(int code, int thumb) {
     VScrollInput in = {
         code,           thumb,         screen.store.LineCount(), screen.lines, screen.viewLines,
         screen.viewTop, scrollBackMode};
+    int rangeMin = 0;
+    GetScrollRange(handle, SB_VERT, &rangeMin, &in.liveBarMax);
     VScrollMove move = ComputeVScroll(in);
     if (move.next != move.cur) {
         if (!scrollBackMode) {

@@ -9,11 +9,11 @@
 namespace {
 
 VScrollInput Live(int code, int lineCount, int thumb = 0) {
-    return {code, thumb, lineCount, 24, 24, lineCount, 0};
+    return {code, thumb, lineCount, 24, 24, lineCount, 0, LiveBarMax};
 }
 
 VScrollInput Back(int code, int lineCount, int viewTop, int thumb = 0) {
-    return {code, thumb, lineCount, 24, 24, viewTop, 1};
+    return {code, thumb, lineCount, 24, 24, viewTop, 1, LiveBarMax};
 }
 
 TEST(VerticalScroll, LineUpInLiveModeGoesOneLineAboveTheLiveScreen) {
@@ -55,18 +55,29 @@ TEST(VerticalScroll, ALiveThumbIsScaledToHistoryAndAScrollBackThumbIsNot) {
     EXPECT_EQ(ComputeVScroll(Live(ScrollCode::ThumbPosition, 200, 50)).next, 101);
     EXPECT_EQ(ComputeVScroll(Live(ScrollCode::ThumbPosition, 200, 99)).next, 200);
     EXPECT_EQ(ComputeVScroll(Back(ScrollCode::ThumbPosition, 224, 100, 37)).next, 37);
+    // A new window's bar runs 0..1: its end is the newest line, not the
+    // first hundredth of history.
+    VScrollInput fresh = Live(ScrollCode::ThumbPosition, 200, 1);
+    fresh.liveBarMax = 1;
+    EXPECT_EQ(ComputeVScroll(fresh).next, 200);
+    fresh.thumb = 0;
+    EXPECT_EQ(ComputeVScroll(fresh).next, 0);
+    // A long history on a wide range does not overflow the scaling.
+    VScrollInput wide = Live(ScrollCode::ThumbPosition, 600000, 65535);
+    wide.liveBarMax = 65535;
+    EXPECT_EQ(ComputeVScroll(wide).next, 600000);
     // A thumb outside the range stays within the history.
     EXPECT_EQ(ComputeVScroll(Back(ScrollCode::ThumbPosition, 224, 100, 9999)).next, 200);
     EXPECT_EQ(ComputeVScroll(Back(ScrollCode::ThumbPosition, 224, 100, -5)).next, 0);
 }
 
 TEST(VerticalScroll, AShortWindowPagesByItsOwnRows) {
-    VScrollInput in = {ScrollCode::PageUp, 0, 100, 24, 10, 100, 0};
+    VScrollInput in = {ScrollCode::PageUp, 0, 100, 24, 10, 100, 0, LiveBarMax};
     VScrollMove move = ComputeVScroll(in);
     EXPECT_EQ(move.max, 114); // the live view is the screen's last 10 rows
     EXPECT_EQ(move.next, 105);
     // A one-row window still moves a page by one line.
-    VScrollInput one = {ScrollCode::PageUp, 0, 100, 1, 1, 50, 1};
+    VScrollInput one = {ScrollCode::PageUp, 0, 100, 1, 1, 50, 1, LiveBarMax};
     EXPECT_EQ(ComputeVScroll(one).next, 49);
 }
 

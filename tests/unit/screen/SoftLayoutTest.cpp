@@ -121,6 +121,21 @@ TEST_F(SoftLinesTest, LineCountsOutsideTheGridAreClamped) {
     EXPECT_EQ(RowText(screen, 2), "s23");
 }
 
+TEST_F(SoftLinesTest, AViewTopBeyondTheStoreBringsBackOnlyWhatIsStored) {
+    BlockPool otherPool;
+    ScreenBuffer small(80, 10, otherPool);
+    small.store.AppendLine(Counted("a").data());
+    small.store.AppendLine(Counted("b").data());
+    small.viewTop = 50;
+    WriteText(small, 0, 0, "top");
+    LineMove move = ResizeScreenLines(small, 20, 0);
+    EXPECT_EQ(move.broughtBack, 2);
+    EXPECT_EQ(small.store.LineCount(), 0);
+    EXPECT_EQ(RowText(small, 0), "a");
+    EXPECT_EQ(RowText(small, 1), "b");
+    EXPECT_EQ(RowText(small, 2), "top");
+}
+
 // A window with a fixed border, whose bars take room from the client area.
 class SoftFrame : public LayoutFrame {
   public:
