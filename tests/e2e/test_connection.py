@@ -98,18 +98,23 @@ def test_start_up_lines_title_and_negotiation_replies(start_program, probe, host
     assert program.wait(timeout=20) == 0
 
 
-@pytest.mark.parametrize("args, title", [
+@pytest.mark.parametrize("args, host_text", [
     # The host's own port wins over -P; the host word is taken in upper case.
-    (lambda port: ("-P", "1", f"localhost:{port}"), "LUMO/NT (LOCALHOST)"),
+    (lambda port: ("-P", "1", f"localhost:{port}"), "LOCALHOST"),
     # Options in either case, after the host.
-    (lambda port: ("127.0.0.1", "-p", str(port)), "LUMO/NT (127.0.0.1)"),
+    (lambda port: ("127.0.0.1", "-p", str(port)), "127.0.0.1"),
 ], ids=["host-colon-port", "lower-case-p-after-host"])
-def test_port_from_the_command_line(start_program, probe, host, settings_file, args, title):
+def test_port_from_the_command_line(start_program, probe, host, settings_file, args,
+                                    host_text):
     ini, _ = settings_file("PORT.INI")
     start_program(*args(host.port), "-I", ini)
-    lumo.wait_until(lambda: probe.find(cls="LUMO32", title=title), 20,
+    lumo.wait_until(lambda: probe.find(cls="LUMO32", title=f"LUMO/NT ({host_text})"), 20,
                     what="the connected title")
-    lumo.wait_until(lambda: host.connections == 1, 10, what="the connection")
+    lumo.wait_until(lambda: host.client, 10, what="the host to see the client")
+    assert host.connections == 1
+    # The host text, without the port, names the host in the question too.
+    host.hang_up()
+    closed_question(probe, host_text)
 
 
 @pytest.fixture
