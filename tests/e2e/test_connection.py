@@ -3,6 +3,7 @@ title from the first attempt to the end, the Telnet negotiation replies
 that reach the host, the ports taken from the command line, and the boxes
 and the question when the host cannot be found, refuses or hangs up."""
 
+import os
 import socket
 import time
 
@@ -148,8 +149,9 @@ def test_port_that_is_no_number_or_zero_means_the_telnet_port(
 
 def test_refused_port_says_so_then_asks_and_cancel_keeps_the_window(
         start_program, probe, refused_port, settings_file, read_screen):
-    ini, _ = settings_file("REFUSED.INI")
-    program = start_program("127.0.0.1", "-P", refused_port, "-I", ini)
+    ini, path = settings_file("REFUSED.INI", folder="CASETEST")
+    # The option and the path in lower case: both are taken in upper case.
+    program = start_program("127.0.0.1", "-p", refused_port, "-i", ini.lower())
     box, texts = probe.message_box("LUMO")
     assert texts == ["Cannot connect to 127.0.0.1"]
     # The question comes only once this box is answered.
@@ -166,6 +168,8 @@ def test_refused_port_says_so_then_asks_and_cancel_keeps_the_window(
     # The window still works: the start-up lines are there to copy.
     assert read_screen(program).startswith(b"Initializing TCP/IP...")
     exit_program(probe, program)
+    # The settings file was written under the upper-case name.
+    assert sorted(os.listdir(os.path.dirname(path))) == ["REFUSED.INI"]
 
 
 def test_unknown_host_says_so_and_leaves_the_attempt_in_the_title(start_program, probe,
