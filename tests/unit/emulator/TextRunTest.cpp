@@ -33,10 +33,13 @@ struct ViewedTerminal {
 
 // The stream fed whole, and fed one byte per call so that no run is longer
 // than one character: screen, repaints and cursor must agree.
-void ExpectSameAsByteByByte(const TerminalSettings& settings, const std::string& stream) {
+void ExpectSameAsByteByByte(const TerminalSettings& settings, const std::string& stream,
+                            int monitorMode = 0) {
     ViewedTerminal whole(settings);
+    whole.t.emu.monitorMode = monitorMode;
     whole.t.Feed(stream);
     ViewedTerminal single(settings);
+    single.t.emu.monitorMode = monitorMode;
     for (char c : stream)
         single.t.Feed(std::string(1, c));
     EXPECT_EQ(single.Snapshot(), whole.Snapshot()) << "stream: " << stream;
@@ -133,9 +136,11 @@ TEST(TextRun, RunsSplitAcrossBlocksGiveTheSameScreenAndRepaints) {
 }
 
 TEST(TextRun, TtyAndMonitorModesWriteEveryCharacterAsBefore) {
-    TerminalSettings monitor;
-    monitor.monitorMode = 1;
-    ExpectSameAsByteByByte(monitor, "a\x1b[1mb^c\r\n" + std::string(100, 'm'));
+    Terminal monitor;
+    monitor.emu.monitorMode = 1;
+    monitor.Feed("a\x1b[1mb");
+    EXPECT_EQ("a^[[1mb", monitor.Row(0));
+    ExpectSameAsByteByByte(TerminalSettings(), "a\x1b[1mb^c\r\n" + std::string(100, 'm'), 1);
     ExpectSameAsByteByByte(WithEmulation(0), "tty \x1b[1m" + std::string(100, 't'));
 }
 
