@@ -11,7 +11,7 @@ import pytest
 import lumo
 
 LONG_LINE = bytes(ord("a") + i % 26 for i in range(100))
-NUMBERED = [b"line %03d" % n for n in range(1, 301)]
+NUMBERED = [b"line %04d" % n for n in range(1, 2001)]
 START_UP = [b"Initializing TCP/IP...", b"Using WSOCK32.DLL"]
 
 
@@ -30,11 +30,12 @@ def test_history_margin_erase_and_quoted_copy_with_the_default_settings(
     # Autowrap is off by default: the characters past the margin all land
     # in the last column, the last one stays.
     shown_long = LONG_LINE[:79] + LONG_LINE[-1:]
-    text = read_screen(program, expected=b"line 300\n" + shown_long)
+    text = read_screen(program, expected=b"line 2000\n" + shown_long)
     expected = START_UP + NUMBERED + [shown_long]
-    # A burst of some kilobytes: 303 lines and the cursor's empty line, 280
-    # scrolled into the history, which Select all takes in before the 24
-    # screen lines, each once and in order.
+    # A burst of 20 kB: 2003 lines and the cursor's empty line, 1980
+    # scrolled into the history (more than one store block holds), which
+    # Select all takes in before the 24 screen lines, each once and in
+    # order.
     assert text == b"\n".join(expected + [b""])
     # Erasing the whole screen moves its lines, down to the last one with
     # text, into the history; the cursor keeps its row.
