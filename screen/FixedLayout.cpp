@@ -35,7 +35,10 @@ int RunFixedLayout(LayoutState& state, const LayoutRequest& request, LayoutFrame
         int before = clientHeight;
         frame.ClientSize(clientWidth, clientHeight);
         h += before - clientHeight; // keep the client height
+    } else if (wantHBar && hidden != state.hiddenColumns) {
+        frame.ShowHorizontalBar(1, hidden, std::min(request.hScroll, hidden));
     }
+    state.hiddenColumns = wantHBar ? hidden : 0;
 
     if (h == state.frameHeight && w == state.frameWidth) return 0;
     state.frameWidth = w;

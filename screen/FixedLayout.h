@@ -2,8 +2,9 @@
 
 // The layout of a window whose logical screen size is fixed: the window is
 // never taller than the logical screen, a horizontal scroll bar appears
-// while fewer columns fit than the screen has, and the vertical bar follows
-// the user's choice without changing the client width.
+// while fewer columns fit than the screen has (its range follows the
+// number of columns hidden, so that every column can be reached), and the
+// vertical bar follows the user's choice without changing the client width.
 
 // What the layout does to the window. Sizes are in pixels.
 class LayoutFrame {
@@ -27,8 +28,9 @@ struct LayoutState {
     int frameHeight = -1;
     int hBarShown = 1;
     int vBarShown = 1;
-    int fitColumns = 0; // whole cells across the client area
-    int viewLines = 0;  // whole rows down the client area, at most lines
+    int fitColumns = 0;    // whole cells across the client area
+    int viewLines = 0;     // whole rows down the client area, at most lines
+    int hiddenColumns = 0; // the horizontal bar's range while it is shown
 };
 
 struct LayoutRequest {

@@ -70,6 +70,7 @@ LayoutRequest BufferWindow::Request() const {
 void BufferWindow::FixedLayout() {
     WindowFrame frame(handle);
     int resized = RunFixedLayout(layout, Request(), frame);
+    hScroll = std::min(hScroll, layout.hiddenColumns);
     screen.viewLines = layout.viewLines;
     firstShownRow = FirstShownRow(screen.lines, layout.viewLines * cellHeight, cellHeight);
     if (resized) UpdateSizeItem();

@@ -148,6 +148,22 @@ def test_fixed_size_window_stays_within_its_screen_and_scrolls_sideways(
     assert lumo.pixel(lumo.screenshot("geometry-fixed-narrow"), *spot) != WHITE
     assert read_screen(program, expected=b"Z").startswith(b"\n".join(START_UP))
 
+    # "Vertical scroll bar" off and on: the client area keeps its width,
+    # so the window loses and regains the bar's width.
+    probe.command(program.window["handle"], 305)
+    without_bar = lumo.wait_until(lambda: window(probe)["rect"][2] < after[2] and window(probe),
+                                  10, what="the window to lose the bar's width")["rect"]
+    probe.command(program.window["handle"], 305)
+    lumo.wait_until(lambda: window(probe)["rect"][2] == after[2], 10,
+                    what="the window to regain the bar's width")
+    assert without_bar[3] == after[3]
+
+    # "SoftSize" on: the logical size becomes what the narrow window holds.
+    probe.command(program.window["handle"], 310)
+    lumo.wait_until(lambda: logical_size(probe, program)[0] < 80, 10,
+                    what="the size item to follow the window")
+    assert read_screen(program, expected=b"Z").startswith(b"\n".join(START_UP))
+
 
 def test_vertical_bar_enters_and_leaves_scroll_back_mode(
         start_program, probe, host, settings_file, read_screen):

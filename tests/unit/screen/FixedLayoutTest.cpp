@@ -118,6 +118,27 @@ TEST(FixedLayout, ANarrowWindowShowsTheHorizontalBarOverTheHiddenColumns) {
     EXPECT_EQ(clientHeight, 24 * CellHeight);
 }
 
+TEST(FixedLayout, TheHorizontalRangeFollowsTheHiddenColumnsWhileTheBarStays) {
+    FakeFrame frame(FakeFrame::OuterWidth(40, CellWidth, 1),
+                    FakeFrame::OuterHeight(24, CellHeight, 0), 1, 0);
+    LayoutState state = FreshState();
+    state.hBarShown = 0;
+    RunFixedLayout(state, Request(80, 24), frame);
+    frame.calls.clear();
+    frame.width = FakeFrame::OuterWidth(30, CellWidth, 1);
+    RunFixedLayout(state, Request(80, 24, 1, 45), frame);
+    ASSERT_EQ(frame.calls.size(), 1u);
+    EXPECT_EQ(frame.calls[0], "hbar 0..50 at 45");
+    frame.calls.clear();
+    frame.width = FakeFrame::OuterWidth(70, CellWidth, 1);
+    RunFixedLayout(state, Request(80, 24, 1, 45), frame);
+    ASSERT_EQ(frame.calls.size(), 1u);
+    EXPECT_EQ(frame.calls[0], "hbar 0..10 at 10"); // the offset stays within the range
+    frame.calls.clear();
+    RunFixedLayout(state, Request(80, 24, 1, 10), frame);
+    EXPECT_TRUE(frame.calls.empty());
+}
+
 TEST(FixedLayout, TurningTheVerticalBarOffKeepsTheClientWidth) {
     FakeFrame frame(FakeFrame::OuterWidth(80, CellWidth, 1),
                     FakeFrame::OuterHeight(24, CellHeight, 0), 1, 0);
