@@ -54,7 +54,13 @@ void Emulator::ParseVt(const unsigned char* bytes, int length) {
             continue;
         }
         unsigned char b = bytes[i++];
-        if (parserState == Ground && !singleShift && !printerController && IsPlainGraphic(b)) {
+        if (b == ESC && i < length && bytes[i] == '[') {
+            // ESC [ starts a control sequence from any state, as the two
+            // bytes would one by one.
+            shiftStartedNow = 0;
+            EnterSequence(bytes[i++]);
+        } else if (parserState == Ground && !singleShift && !printerController &&
+                   IsPlainGraphic(b)) {
             WriteGraphic(charsets.displayTable[multinational ? b : b & 127]);
         } else if (b >= 128 && b <= 159 && (emulation == Vt200 || multinational) &&
                    !printerController) {
