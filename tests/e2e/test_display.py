@@ -168,3 +168,21 @@ def test_colour_scheme_reverse_video_selection_and_autowrap_from_a_settings_file
     assert two_colours(cells(8, 10, 6), sel_back, sel_text)
     assert two_colours(cells(11, 10, 7), sel_text, sel_back)
     assert share(cells(5, 10, 10), text) == 1.0
+
+
+def test_history_drops_its_oldest_lines_when_full_and_keeps_the_rest_in_order(
+        start_program, probe, host, settings_file, read_screen):
+    ini, _ = settings_file("FULL.INI")
+    count = 130000
+    host.greeting = b"".join(b"%06d\r\n" % n for n in range(1, count + 1)) + b"end"
+    program = connect(start_program, probe, host, ini)
+    lines = lumo.wait_until(lambda: (lambda text: text.endswith(b"\nend") and text)(
+        read_screen(program)), 120, interval=2, what="the last line").split(b"\n")
+    # The history holds 63 blocks of 16,352 bytes, a record being a line's
+    # characters and two counts: the oldest lines, the start-up lines with
+    # them, were dropped a block at a time, and what is left runs on without
+    # a gap to the last line.
+    per_block = 16352 // (6 + 2)
+    assert 62 * per_block <= len(lines) - 24 <= 63 * per_block
+    first = int(lines[0])
+    assert lines == [b"%06d" % n for n in range(first, count + 1)] + [b"end"]
