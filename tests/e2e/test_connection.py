@@ -41,8 +41,12 @@ def accept_on(listener):
 
 
 def wait_box(probe):
-    """A message box with the system's default caption, and its texts."""
-    box = lumo.wait_until(lambda: probe.find(cls="#32770"), 20, what="a message box")
+    """A message box with the system's default caption, and its texts; the
+    host dialog, which may still be closing, is not one."""
+    def found():
+        return next((w for w in probe.windows() if w["cls"] == "#32770" and w["visible"]
+                     and w["title"] != "Open connection"), None)
+    box = lumo.wait_until(found, 20, what="a message box")
     return box, [c["text"] for c in probe.children(box["handle"])
                  if c["cls"].lower() == "static" and c["text"]]
 
