@@ -114,6 +114,7 @@ def test_default_file_in_the_windows_directory_is_written_and_read_back(
                        "SoftSize": "0", "ColorScheme": "0", "Font": "Courier",
                        "FontSize": "10", "LogicalLines": "24", "LogicalColumns": "80"}.items():
         assert window[key] == value, key
+    assert (int(window["Left"]), int(window["Top"])) == (left, top)
     assert int(window["Right"]) - int(window["Left"]) == right - left
 
     # Changed values are read at the next start: the stored place (with
