@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -134,6 +135,32 @@ TEST_F(SoftLinesTest, AViewTopBeyondTheStoreBringsBackOnlyWhatIsStored) {
     EXPECT_EQ(RowText(small, 0), "a");
     EXPECT_EQ(RowText(small, 1), "b");
     EXPECT_EQ(RowText(small, 2), "top");
+}
+
+// History followed by the screen down to its last row with text.
+std::vector<std::string> AllText(ScreenBuffer& screen) {
+    std::vector<std::string> text = StoreLines(screen.store);
+    int last = -1;
+    for (int row = 0; row < screen.lines; row += 1)
+        if (!RowText(screen, row).empty()) last = row;
+    for (int row = 0; row <= last; row += 1)
+        text.push_back(RowText(screen, row));
+    return text;
+}
+
+TEST_F(SoftLinesTest, AnySeriesOfResizesKeepsEveryLineOnceAndInOrder) {
+    FillRows(0, 23);
+    std::vector<std::string> before = AllText(screen);
+    unsigned seed = 12345;
+    int cursor = 23;
+    for (int i = 0; i < 400; i += 1) {
+        seed = seed * 1103515245u + 12345u;
+        int newLines = 3 + static_cast<int>((seed >> 16) % 58);
+        cursor = ResizeScreenLines(screen, newLines, cursor).cursorRow;
+        ASSERT_EQ(AllText(screen), before) << "resize " << i << " to " << newLines;
+        ASSERT_EQ(RowText(screen, cursor), "s23") << "resize " << i;
+        ASSERT_EQ(screen.viewTop, screen.store.LineCount());
+    }
 }
 
 // A window with a fixed border, whose bars take room from the client area.
