@@ -46,8 +46,20 @@ def drag_corner(probe, dx, dy, edge=False):
         lumo.xdotool("mousemove", x + dx * step // 2, y + dy * step // 2)
     time.sleep(0.2)
     lumo.xdotool("mouseup", 1)
-    time.sleep(0.5)
-    return window(probe)
+    return settled(probe)
+
+
+def settled(probe):
+    """The window once its rectangle has stopped changing."""
+    last = [None]
+
+    def still():
+        now = window(probe)
+        same = last[0] is not None and now["rect"] == last[0]["rect"]
+        last[0] = now
+        return same and now
+
+    return lumo.wait_until(still, 10, interval=0.4, what="the window to settle")
 
 
 def wait_size(probe, program, wanted):
@@ -193,7 +205,7 @@ def test_vertical_bar_enters_and_leaves_scroll_back_mode(
 
     # Back down to the bottom: live again, and the held output shows.
     lumo.xdotool("mousemove", arrow_x, bottom - 13)
-    for _ in range(6):
+    for _ in range(10):
         lumo.xdotool("click", 1)
     lumo.wait_until(lambda: probe.find(cls="LUMO32", title=TITLE), 10, what="the live title")
     assert read_screen(program, expected=b"held back") == b"\n".join(
