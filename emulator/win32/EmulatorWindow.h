@@ -26,6 +26,8 @@ class EmulatorWindow : public CommandWindow, public EmulatorHost, private HeldKe
 
     void ProcessInput(const char* bytes, int count) override;
     void CursorCell(int& row, int& col) override;
+    // The layout moved the screen's lines: the cursor stays on its text.
+    void SetCursorRow(int row) override { emulator.cursorRow = row; }
     int LocalEcho() override { return emulator.localEcho; }
 
     // What the emulator asks of the window and the connection.

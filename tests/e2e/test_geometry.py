@@ -97,8 +97,6 @@ def test_softsize_shrinks_into_history_and_grows_back_out_of_it(
     wait_size(probe, program, "80x24")
 
 
-@pytest.mark.xfail(strict=True, reason="the emulator layer does not move its cursor row with "
-                   "the lines yet (SetCursorRow)")
 def test_softsize_moves_the_cursor_with_the_lines(
         start_program, probe, host, settings_file, read_screen):
     ini, _ = settings_file("SOFTCUR.INI", "[Window]\nSoftSize=1\n")
