@@ -5,7 +5,7 @@
 // functions on the settings file; elsewhere (tests, fuzzing) an in-memory
 // file of the same form.
 class Profile {
-public:
+  public:
     virtual ~Profile() = default;
 
     // The key's value as a decimal integer, or def when the key is missing.
@@ -23,4 +23,8 @@ public:
     // by one more zero, cut to fit size; returns the bytes used, without the
     // final zero.
     virtual int ListKeys(const char* section, char* out, int size) = 0;
+
+    // The settings file's name as the program was given it, for names made
+    // from it (the default log file); empty for a store without a file.
+    virtual const char* FileName() const { return ""; }
 };

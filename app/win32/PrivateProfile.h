@@ -16,7 +16,7 @@ class PrivateProfile : public Profile {
     void WriteString(const char* section, const char* key, const char* value) override;
     int ListKeys(const char* section, char* out, int size) override;
 
-    const char* Path() const { return path; }
+    const char* FileName() const override { return path; }
 
   private:
     char path[PathSize];

@@ -14,6 +14,9 @@ BufferWindow::BufferWindow(Profile& settings_) : logFont(), settings(settings_) 
     colorScheme = display.colorScheme;
     InitFontFromSettings();
     ApplyColorScheme();
+    char windowsDirectory[MAX_PATH] = "";
+    GetWindowsDirectoryA(windowsDirectory, sizeof windowsDirectory);
+    logging = ReadLoggingSettings(settings, windowsDirectory, settings.FileName());
 }
 
 BufferWindow::~BufferWindow() {
@@ -25,6 +28,7 @@ BufferWindow::~BufferWindow() {
     display.lines = screen.configuredLines;
     display.columns = screen.columns;
     WriteDisplaySettings(settings, display);
+    WriteLoggingSettings(settings, logging);
     if (backBrush) DeleteObject(backBrush);
     screen.SetView(nullptr);
 }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "app/DisplaySettings.h"
+#include "app/LoggingSettings.h"
 #include "app/WindowPlacement.h"
 #include "screen/BlinkState.h"
 #include "screen/CellGeometry.h"
@@ -139,6 +140,8 @@ class BufferWindow : public FrameWindow, public ScreenView, private RunSink {
     int verticalScrollBar = 1;
     int scrollBackMode = 0;
     ScrollBackView scrollBack;
+    // Section "Logging", read at start and written back at exit.
+    LoggingSettings logging;
 
   protected:
     // The cell size and offsets that turn cells into client pixels.

@@ -146,9 +146,6 @@ def test_default_file_in_the_windows_directory_is_written_and_read_back(
     assert again["Terminal"]["KbdLanguage"] == "0"
 
 
-@pytest.mark.xfail(strict=True, reason="the terminal window neither reads nor writes the "
-                   "Logging section: after exit the file has no [Logging] (LogFile, Policy, "
-                   "Active), and a stored Policy=7 stays 7 instead of being written back as 1")
 def test_logging_section_is_written_with_the_log_file_named_after_the_settings_file(
         start_program, probe, settings_file):
     ini, path = settings_file("LOGSET.INI", "[Logging]\nPolicy=7\n")
