@@ -1,21 +1,17 @@
 #pragma once
 
+#include "emulator/TerminalSettings.h"
+
 class Profile;
 
 constexpr int DefaultEmulation = 1;   // VT100
 constexpr int DefaultNationalSet = 1; // Finnish
 
-// Section "Terminal": the terminal options the emulator starts with.
-struct TerminalOptions {
-    int emulation = DefaultEmulation;     // Emulation: 0 TTY, 1 VT100, 2 VT200
-    int multinational = 0;                // Eightbit
-    int nationalSet = DefaultNationalSet; // KbdLanguage: 0 U.S., 1 Finnish, 2 Swedish, 3 British
-    int localEcho = 0;                    // LocalEcho
-    int bsSendsCtrlH = 0;                 // Flags bit 0
-    int homeSendsCtrlA = 0;               // Flags bit 1
-    int autowrap = 0;                     // Flags bit 2
-    int newlineMode = 0;                  // Flags bit 3
-};
+// Section "Terminal" holds the emulator's options: Emulation, Eightbit
+// (multinational), KbdLanguage (nationalSet), LocalEcho, and Flags for
+// bsSendsCtrlH, homeSendsCtrlA, autowrap and newlineMode. Monitor mode is
+// not stored.
+using TerminalOptions = TerminalSettings;
 
 // Bits of the Flags key.
 constexpr int FlagBsSendsCtrlH = 1;

@@ -1,65 +1,30 @@
 #include "emulator/win32/EmulatorWindow.h"
 
-#include <cstdio>
-
 #include "app/SessionTitle.h"
 #include "app/TerminalOptions.h"
 #include "emulator/win32/TerminalSettingsDialog.h"
 #include "resources/resource.h"
+#include "screen/SizeItem.h"
 
 namespace {
-
-TerminalSettings SettingsOf(const TerminalOptions& o) {
-    TerminalSettings s;
-    s.emulation = o.emulation;
-    s.multinational = o.multinational;
-    s.nationalSet = o.nationalSet;
-    s.localEcho = o.localEcho;
-    s.bsSendsCtrlH = o.bsSendsCtrlH;
-    s.homeSendsCtrlA = o.homeSendsCtrlA;
-    s.autowrap = o.autowrap;
-    s.newlineMode = o.newlineMode;
-    return s;
-}
-
-TerminalOptions OptionsOf(const TerminalSettings& s) {
-    TerminalOptions o;
-    o.emulation = s.emulation;
-    o.multinational = s.multinational;
-    o.nationalSet = s.nationalSet;
-    o.localEcho = s.localEcho;
-    o.bsSendsCtrlH = s.bsSendsCtrlH;
-    o.homeSendsCtrlA = s.homeSendsCtrlA;
-    o.autowrap = s.autowrap;
-    o.newlineMode = s.newlineMode;
-    return o;
-}
 
 int KeyHeld(int virtualKey) {
     return GetKeyState(virtualKey) < 0 ? 1 : 0;
 }
-
-const char SoftSizeHelp[] = "This the logical size of the terminal screen.\nCurrently logical size "
-                            "follows the size of your\nwindow. You can fix logical size by "
-                            "unchecking\n'SoftSize' in the 'Settings'menu.";
-const char FixedSizeHelp[] =
-    "This is the logical size of the terminal screen.\nCurrently logical size is fixed, and can "
-    "be larger\nthan your window. If you want the logical size to\nfollow the size of your "
-    "window, check 'SoftSize'\nin the 'Settings' menu.";
 
 } // namespace
 
 // The emulator starts from the stored options with a full reset; the
 // window's placement is prepared from the settings and the font.
 EmulatorWindow::EmulatorWindow(Profile& settings)
-    : CommandWindow(settings), emulator(screen, SettingsOf(ReadTerminalOptions(settings)), this) {
+    : CommandWindow(settings), emulator(screen, ReadTerminalOptions(settings), this) {
     sendQueue.SetKeyTable(emulator.charsets.keyTable);
     WindowSettings stored = {windowRect, rememberOrigin, verticalScrollBar, autoFocus, softSize};
     placement = PlaceWindow(stored, Geometry(), SystemFrameMetrics());
 }
 
 EmulatorWindow::~EmulatorWindow() {
-    WriteTerminalOptions(settings, OptionsOf(emulator.CurrentSettings()), screen.columns, softSize);
+    WriteTerminalOptions(settings, emulator.CurrentSettings(), screen.columns, softSize);
 }
 
 bool EmulatorWindow::StartTerminal(const char* title, int showCommand) {
@@ -108,30 +73,25 @@ void EmulatorWindow::ShowColumnsChanged() {
     ResetGeometry();
 }
 
-void EmulatorWindow::SizeItemText(char (&text)[16]) const {
-    std::snprintf(text, sizeof text, "%dx%d", screen.columns, screen.lines);
-}
-
 // The size item sits at the right end of the menu bar and names the
 // logical size as columns x lines.
 void EmulatorWindow::AppendSizeItem() {
-    char text[16];
-    SizeItemText(text);
+    char text[SizeItemTextSize];
+    SizeItemText(text, screen.columns, screen.lines);
     AppendMenuA(GetMenu(handle), MF_STRING | MF_HELP, IDM_SIZEITEM, text);
 }
 
 void EmulatorWindow::UpdateSizeItem() {
     HMENU menu = handle ? GetMenu(handle) : nullptr;
     if (!menu) return;
-    char text[16];
-    SizeItemText(text);
+    char text[SizeItemTextSize];
+    SizeItemText(text, screen.columns, screen.lines);
     ModifyMenuA(menu, IDM_SIZEITEM, MF_BYCOMMAND | MF_STRING | MF_HELP, IDM_SIZEITEM, text);
     DrawMenuBar(handle);
 }
 
 void EmulatorWindow::ShowSizeHelp() {
-    MessageBoxA(handle, softSize ? SoftSizeHelp : FixedSizeHelp, ProgramTitle,
-                MB_OK | MB_ICONINFORMATION);
+    MessageBoxA(handle, SizeHelpText(softSize), ProgramTitle, MB_OK | MB_ICONINFORMATION);
 }
 
 // A command chosen while help mode is on asks for its help instead.

@@ -69,5 +69,4 @@ class EmulatorWindow : public CommandWindow, public EmulatorHost, private HeldKe
     void AppendSizeItem();
     void EnterIdle(WPARAM source);
     void EndHelpModeLater();
-    void SizeItemText(char (&text)[16]) const;
 };
