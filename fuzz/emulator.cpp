@@ -67,9 +67,13 @@ struct Terminal {
     ReplyRecorder host;
     std::unique_ptr<Emulator> emulator;
 
+    // The reset at construction leaves monitor mode off, so it is switched
+    // on afterwards, as the dialog does.
     explicit Terminal(const Setup& s)
         : screen(std::make_unique<ScreenBuffer>(s.columns, s.lines, pool)),
-          emulator(std::make_unique<Emulator>(*screen, s.settings, &host)) {}
+          emulator(std::make_unique<Emulator>(*screen, s.settings, &host)) {
+        emulator->monitorMode = s.settings.monitorMode;
+    }
 };
 
 // The store's line count matches a walk back from its end and forward again;
