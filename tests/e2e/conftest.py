@@ -1,4 +1,5 @@
 import os
+import re
 import signal
 import socket
 import subprocess
@@ -134,3 +135,22 @@ def telnetd():
     finally:
         os.killpg(process.pid, signal.SIGKILL)
         process.wait(timeout=10)
+
+
+@pytest.fixture
+def shell_at_prompt(start_program, probe, telnetd, settings_file, read_screen):
+    """Starts the program on the system's Telnet server with a fresh
+    settings file of the given name, waits for the shell's prompt (it ends
+    in "#" or "$"; its trailing blank is not copied) and gives the window
+    the focus; returns the program."""
+    def open_shell(ini_name):
+        ini, _ = settings_file(ini_name)
+        program = start_program("127.0.0.1", "-P", telnetd, "-I", ini)
+        lumo.wait_until(lambda: probe.find(cls="LUMO32", title="LUMO/NT (127.0.0.1)"), 20,
+                        what="the connected title")
+        prompt = re.compile(rb"^[^\n]*[#$]$", re.M)
+        lumo.wait_until(lambda: prompt.search(read_screen(program)), 20, interval=0.5,
+                        what="the shell's prompt")
+        lumo.xdotool("mousemove", *lumo.centre(program.window), "click", 1)
+        return program
+    return open_shell

@@ -5,7 +5,6 @@ vertical scroll bar entering and leaving scroll-back mode."""
 
 import time
 
-import pytest
 
 import lumo
 

@@ -2,7 +2,6 @@
 what -I names), what the program writes into it at exit, and what it makes
 of the values at the next start, out-of-range ones included."""
 
-import pytest
 
 import lumo
 

@@ -9,16 +9,8 @@ import lumo
 
 
 def test_shell_prompt_command_and_exit_through_the_system_telnet_server(
-        start_program, probe, telnetd, settings_file, read_screen):
-    ini, _ = settings_file("TELNETD.INI")
-    program = start_program("127.0.0.1", "-P", telnetd, "-I", ini)
-    lumo.wait_until(lambda: probe.find(cls="LUMO32", title="LUMO/NT (127.0.0.1)"), 20,
-                    what="the connected title")
-    # The shell's prompt ends in "#" or "$" (its trailing blank is not copied).
-    prompt = re.compile(rb"^[^\n]*[#$]$", re.M)
-    lumo.wait_until(lambda: prompt.search(read_screen(program)), 20, interval=0.5,
-                    what="the shell's prompt")
-    lumo.xdotool("mousemove", *lumo.centre(program.window), "click", 1)
+        shell_at_prompt, probe, read_screen):
+    program = shell_at_prompt("TELNETD.INI")
     lumo.xdotool("type", "--delay", "40", "echo LUMO$((6*7)) $TERM")
     lumo.xdotool("key", "Return")
     text = read_screen(program, expected=b"LUMO42 ")

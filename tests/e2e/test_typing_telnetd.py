@@ -8,15 +8,8 @@ import lumo
 
 
 def test_typed_line_with_erase_kill_and_interrupt_runs_at_the_shell(
-        start_program, probe, telnetd, settings_file, read_screen):
-    ini, _ = settings_file("TYPING.INI")
-    program = start_program("127.0.0.1", "-P", telnetd, "-I", ini)
-    lumo.wait_until(lambda: probe.find(cls="LUMO32", title="LUMO/NT (127.0.0.1)"), 20,
-                    what="the connected title")
-    prompt = re.compile(rb"^[^\n]*[#$]$", re.M)
-    lumo.wait_until(lambda: prompt.search(read_screen(program)), 20, interval=0.5,
-                    what="the shell's prompt")
-    lumo.xdotool("mousemove", *lumo.centre(program.window), "click", 1)
+        shell_at_prompt, read_screen):
+    program = shell_at_prompt("TYPING.INI")
 
     lumo.xdotool("type", "--delay", "40", "echo hello")
     lumo.xdotool("key", "Return")
