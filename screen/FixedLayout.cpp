@@ -2,6 +2,17 @@
 
 #include <algorithm>
 
+void MatchVerticalBar(LayoutState& state, const LayoutRequest& request, LayoutFrame& frame,
+                      int& clientWidth, int& clientHeight, int& w) {
+    int wantBar = request.verticalScrollBar ? 1 : 0;
+    if (wantBar == state.vBarShown) return;
+    frame.ShowVerticalBar(wantBar);
+    state.vBarShown = wantBar;
+    int before = clientWidth;
+    frame.ClientSize(clientWidth, clientHeight);
+    w += before - clientWidth;
+}
+
 int RunFixedLayout(LayoutState& state, const LayoutRequest& request, LayoutFrame& frame) {
     int cellWidth = std::max(request.cellWidth, 1);
     int cellHeight = std::max(request.cellHeight, 1);
@@ -18,14 +29,7 @@ int RunFixedLayout(LayoutState& state, const LayoutRequest& request, LayoutFrame
         state.viewLines = request.lines;
     }
 
-    int wantBar = request.verticalScrollBar ? 1 : 0;
-    if (wantBar != state.vBarShown) {
-        frame.ShowVerticalBar(wantBar);
-        state.vBarShown = wantBar;
-        int before = clientWidth;
-        frame.ClientSize(clientWidth, clientHeight);
-        w += before - clientWidth; // keep the client width
-    }
+    MatchVerticalBar(state, request, frame, clientWidth, clientHeight, w);
 
     int hidden = std::max(0, request.columns - state.fitColumns);
     int wantHBar = hidden > 0 ? 1 : 0;

@@ -42,6 +42,11 @@ struct LayoutRequest {
     int hScroll;           // first column shown
 };
 
+// Shows or hides the vertical bar as the user wants it, adding to the outer
+// width w what the bar takes from the client width or gives back to it.
+void MatchVerticalBar(LayoutState& state, const LayoutRequest& request, LayoutFrame& frame,
+                      int& clientWidth, int& clientHeight, int& w);
+
 // Lays the window out; returns 1 when it resized the window (the caller then
 // updates the size item).
 int RunFixedLayout(LayoutState& state, const LayoutRequest& request, LayoutFrame& frame);

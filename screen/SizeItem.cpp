@@ -22,7 +22,7 @@ const char* SizeHelpText(int softSize) {
     return softSize ? SoftSizeHelp : FixedSizeHelp;
 }
 
-FrameSize Size80x24(const FrameMeasures& m, int cellWidth, int cellHeight, int verticalScrollBar) {
+FrameSize Size80x24(const FrameMetrics& m, int cellWidth, int cellHeight, int verticalScrollBar) {
     return {2 * m.cxFrame + 80 * cellWidth + (verticalScrollBar ? m.cxVScroll : 0),
             2 * m.cyFrame + m.cyMenu + m.cyCaption + 24 * cellHeight};
 }

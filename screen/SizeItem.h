@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/WindowSettings.h"
+
 // The size item at the right end of the menu bar: the logical size as
 // columns x lines, its explanation, and the window size of the 80 x 24
 // resize.
@@ -12,15 +14,6 @@ void SizeItemText(char (&text)[SizeItemTextSize], int columns, int lines);
 // The explanation shown when the item is chosen.
 const char* SizeHelpText(int softSize);
 
-// The system's frame measures that the 80 x 24 window is made from.
-struct FrameMeasures {
-    int cxFrame = 0;
-    int cyFrame = 0;
-    int cxVScroll = 0;
-    int cyMenu = 0;
-    int cyCaption = 0;
-};
-
 struct FrameSize {
     int width;
     int height;
@@ -28,4 +21,4 @@ struct FrameSize {
 
 // The outer size of a window whose client area holds 80 x 24 cells, with
 // room for the vertical bar when it is wanted.
-FrameSize Size80x24(const FrameMeasures& m, int cellWidth, int cellHeight, int verticalScrollBar);
+FrameSize Size80x24(const FrameMetrics& m, int cellWidth, int cellHeight, int verticalScrollBar);

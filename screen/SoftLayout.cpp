@@ -94,14 +94,7 @@ SoftLayoutResult RunSoftLayout(LayoutState& state, const LayoutRequest& request,
     state.fitColumns = screen.columns;
     state.viewLines = newLines;
 
-    int wantBar = request.verticalScrollBar ? 1 : 0;
-    if (wantBar != state.vBarShown) {
-        frame.ShowVerticalBar(wantBar);
-        state.vBarShown = wantBar;
-        int before = clientWidth;
-        frame.ClientSize(clientWidth, clientHeight);
-        w += before - clientWidth; // keep the client width
-    }
+    MatchVerticalBar(state, request, frame, clientWidth, clientHeight, w);
 
     SoftLayoutResult result = {ResizeScreenLines(screen, newLines, cursorRow), 0};
     if (w != state.frameWidth) {

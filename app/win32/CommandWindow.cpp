@@ -22,17 +22,6 @@ CommandWindow::~CommandWindow() {
     WriteWindowSettings();
 }
 
-FrameMetrics CommandWindow::SystemFrameMetrics() {
-    FrameMetrics m;
-    m.cxFrame = GetSystemMetrics(SM_CXFRAME);
-    m.cyFrame = GetSystemMetrics(SM_CYFRAME);
-    m.cxVScroll = GetSystemMetrics(SM_CXVSCROLL);
-    m.cyHScroll = GetSystemMetrics(SM_CYHSCROLL);
-    m.cyMenu = GetSystemMetrics(SM_CYMENU);
-    m.cyCaption = GetSystemMetrics(SM_CYCAPTION);
-    return m;
-}
-
 // The window's corner: that of its restored place while it is minimized,
 // whose own rectangle lies far off the screen.
 bool CommandWindow::WindowCorner(RECT& r) {

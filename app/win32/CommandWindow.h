@@ -42,8 +42,6 @@ class CommandWindow : public StreamWindow {
     // The answer to a command that no layer handles.
     LRESULT CommandNotImplemented();
 
-    static FrameMetrics SystemFrameMetrics();
-
     WindowRect windowRect;
     int rememberOrigin;
     int autoFocus;

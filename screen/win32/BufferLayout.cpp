@@ -113,17 +113,22 @@ void BufferWindow::InitScrollBars() {
 // the setting, so the logical size becomes 80 x 24.
 void BufferWindow::ResizeTo80x24() {
     if (!handle) return;
-    FrameMeasures m;
-    m.cxFrame = GetSystemMetrics(SM_CXFRAME);
-    m.cyFrame = GetSystemMetrics(SM_CYFRAME);
-    m.cxVScroll = GetSystemMetrics(SM_CXVSCROLL);
-    m.cyMenu = GetSystemMetrics(SM_CYMENU);
-    m.cyCaption = GetSystemMetrics(SM_CYCAPTION);
-    FrameSize size = Size80x24(m, cellWidth, cellHeight, verticalScrollBar);
+    FrameSize size = Size80x24(SystemFrameMetrics(), cellWidth, cellHeight, verticalScrollBar);
     RECT r;
     GetWindowRect(handle, &r);
     layout.frameWidth = layout.frameHeight = -1;
     resizingTo80x24 = 1;
     MoveWindow(handle, r.left, r.top, size.width, size.height, TRUE);
     resizingTo80x24 = 0;
+}
+
+FrameMetrics BufferWindow::SystemFrameMetrics() {
+    FrameMetrics m;
+    m.cxFrame = GetSystemMetrics(SM_CXFRAME);
+    m.cyFrame = GetSystemMetrics(SM_CYFRAME);
+    m.cxVScroll = GetSystemMetrics(SM_CXVSCROLL);
+    m.cyHScroll = GetSystemMetrics(SM_CYHSCROLL);
+    m.cyMenu = GetSystemMetrics(SM_CYMENU);
+    m.cyCaption = GetSystemMetrics(SM_CYCAPTION);
+    return m;
 }

@@ -81,6 +81,8 @@ class BufferWindow : public FrameWindow, public ScreenView, private RunSink {
     void InitScrollBars();
     // Sizes the window for 80 x 24 cells and makes that the logical size.
     void ResizeTo80x24();
+    // The system metrics that the window's outer size is made of.
+    static FrameMetrics SystemFrameMetrics();
     // The cell size and configured logical size that place the new window
     // at the logical screen's size.
     ScreenGeometry Geometry() const {

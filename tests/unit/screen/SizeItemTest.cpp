@@ -27,7 +27,7 @@ TEST(SizeItem, HelpTellsWhetherTheSizeFollowsTheWindow) {
 }
 
 TEST(SizeItem, The80x24WindowHoldsItsCellsAndTheBarWhenWanted) {
-    FrameMeasures m;
+    FrameMetrics m;
     m.cxFrame = 4;
     m.cyFrame = 5;
     m.cxVScroll = 17;
