@@ -18,6 +18,14 @@ def connect(start_program, probe, host, ini):
     return program
 
 
+def connect_with_numbered_lines(start_program, probe, host, ini, count):
+    """Connects to a host that greets with the lines "line 001" to the
+    count; returns the program and the lines."""
+    numbered = [b"line %03d" % n for n in range(1, count + 1)]
+    host.greeting = b"\r\n".join(numbered) + b"\r\n"
+    return connect(start_program, probe, host, ini), numbered
+
+
 def window(probe):
     return probe.find(cls="LUMO32")
 
@@ -69,9 +77,7 @@ def wait_size(probe, program, wanted):
 def test_softsize_shrinks_into_history_and_grows_back_out_of_it(
         start_program, probe, host, settings_file, read_screen):
     ini, _ = settings_file("SOFT.INI", "[Window]\nSoftSize=1\n")
-    numbered = [b"line %03d" % n for n in range(1, 61)]
-    host.greeting = b"\r\n".join(numbered) + b"\r\n"
-    program = connect(start_program, probe, host, ini)
+    program, numbered = connect_with_numbered_lines(start_program, probe, host, ini, 60)
     everything = b"\n".join(START_UP + numbered + [b""])
     assert read_screen(program, expected=b"line 060") == everything
     columns, lines = logical_size(probe, program)
@@ -99,9 +105,7 @@ def test_softsize_shrinks_into_history_and_grows_back_out_of_it(
 def test_softsize_moves_the_cursor_with_the_lines(
         start_program, probe, host, settings_file, read_screen):
     ini, _ = settings_file("SOFTCUR.INI", "[Window]\nSoftSize=1\n")
-    numbered = [b"line %03d" % n for n in range(1, 61)]
-    host.greeting = b"\r\n".join(numbered) + b"\r\n"
-    program = connect(start_program, probe, host, ini)
+    program, numbered = connect_with_numbered_lines(start_program, probe, host, ini, 60)
     read_screen(program, expected=b"line 060")
     drag_corner(probe, 0, -80)
     drag_corner(probe, 0, 80)
@@ -177,9 +181,7 @@ def test_fixed_size_window_stays_within_its_screen_and_scrolls_sideways(
 def test_vertical_bar_enters_and_leaves_scroll_back_mode(
         start_program, probe, host, settings_file, read_screen):
     ini, _ = settings_file("SCROLL.INI", "[Window]\nSoftSize=0\nVerticalScrollBar=1\n")
-    numbered = [b"line %03d" % n for n in range(1, 101)]
-    host.greeting = b"\r\n".join(numbered) + b"\r\n"
-    program = connect(start_program, probe, host, ini)
+    program, numbered = connect_with_numbered_lines(start_program, probe, host, ini, 100)
     everything = b"\n".join(START_UP + numbered + [b""])
     assert read_screen(program, expected=b"line 100") == everything
     lumo.screenshot("geometry-fixed")
