@@ -101,11 +101,29 @@ def share(pixels, colour):
     return sum(p == colour for p in flat) / len(flat)
 
 
+def blend_position(pixel, main, other):
+    """Where pixel lies on the line from main (0.0) to other (1.0), or None
+    when it lies off that line: smoothed glyph edges are blends of the text
+    and the background, anything else is a third colour."""
+    span = [b - a for a, b in zip(main, other)]
+    length = sum(d * d for d in span)
+    t = sum((p - a) * d for p, a, d in zip(pixel, main, span)) / length
+    t = min(1.0, max(0.0, t))
+    nearest = [a + t * d for a, d in zip(main, span)]
+    off = sum((p - n) ** 2 for p, n in zip(pixel, nearest)) ** 0.5
+    return t if off <= 24 else None
+
+
 def two_colours(pixels, main, other):
-    """The cells hold only the two colours, mostly the first: text drawn in
-    other on main."""
-    return (share(pixels, main) > 0.5 and share(pixels, other) > 0.05
-            and share(pixels, main) + share(pixels, other) == 1.0)
+    """Text drawn in other on main, with or without smoothed glyphs: every
+    pixel is main, other or a blend of them, most are main, and enough are
+    at or near other to be strokes of text."""
+    positions = [blend_position(p, main, other) for row in pixels for p in row]
+    if None in positions:
+        return False
+    near_main = sum(t < 0.1 for t in positions) / len(positions)
+    near_other = sum(t > 0.7 for t in positions) / len(positions)
+    return near_main > 0.5 and near_other > 0.03
 
 
 @pytest.mark.parametrize("scheme", sorted(SCHEMES))
