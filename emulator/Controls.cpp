@@ -57,11 +57,28 @@ void Emulator::ResolvePendingWrap(int w) {
         cursorCol = 0;
         Index();
     } else {
-        cursorCol = Columns() - w;
+        cursorCol = LastColumn(w);
     }
 }
 
+// The first cell of the last character that fits a line of width w.
+int Emulator::LastColumn(int w) const {
+    return (Columns() - 1) / w * w;
+}
+
+// A cursor waiting to wrap is shown, saved and reported on the last column.
+int Emulator::CursorColumn() const {
+    return cursorCol < Columns() ? cursorCol : LastColumn(Width());
+}
+
+// As a DEC terminal's, a cursor waiting to wrap moves, erases and edits from
+// the last column, and no longer waits; only a graphic character wraps.
+void Emulator::StandOnLastColumn() {
+    cursorCol = CursorColumn();
+}
+
 void Emulator::Backspace(int w) {
+    StandOnLastColumn();
     if (cursorCol <= 0) return;
     cursorCol -= w;
     if (cursorCol < 0) cursorCol = 0;
@@ -69,6 +86,7 @@ void Emulator::Backspace(int w) {
 
 // Stops at the next tab stop or at the last column.
 void Emulator::HorizontalTab() {
+    StandOnLastColumn();
     int last = Columns() - 1;
     if (cursorCol >= last) return;
     do

@@ -15,6 +15,7 @@ int Max(int a, int b) {
 // Moves down one line; at the bottom margin the region scrolls up instead,
 // and a cursor below the region stops at the last line.
 void Emulator::Index() {
+    StandOnLastColumn();
     if (cursorRow == scrollBottom) {
         screen_.ScrollUpSaving(scrollTop, scrollBottom);
         lineWidth[scrollBottom] = 1;
@@ -24,6 +25,7 @@ void Emulator::Index() {
 }
 
 void Emulator::ReverseIndex() {
+    StandOnLastColumn();
     if (cursorRow == scrollTop) {
         screen_.ScrollRegion(scrollTop, scrollBottom, -1, 0);
         lineWidth[scrollTop] = 1;
@@ -34,6 +36,7 @@ void Emulator::ReverseIndex() {
 
 // A cursor inside the region stops at its top margin; one above it at row 0.
 void Emulator::CursorUp(int k) {
+    StandOnLastColumn();
     int stop = cursorRow >= scrollTop ? scrollTop : 0;
     cursorRow = Max(cursorRow - k, stop);
 }
@@ -41,15 +44,18 @@ void Emulator::CursorUp(int k) {
 // A cursor inside the region stops at its bottom margin; one below it at the
 // last line.
 void Emulator::CursorDown(int k) {
+    StandOnLastColumn();
     int stop = cursorRow <= scrollBottom ? scrollBottom : Lines() - 1;
     cursorRow = Min(cursorRow + k, stop);
 }
 
 void Emulator::CursorForward(int k) {
+    StandOnLastColumn();
     cursorCol = Min(cursorCol + k * Width(), Columns() - 1);
 }
 
 void Emulator::CursorBackward(int k) {
+    StandOnLastColumn();
     cursorCol = Max(cursorCol - k * Width(), 0);
 }
 

@@ -5,13 +5,14 @@
 // screen runs through whole 132-cell lines. Erased cells are blank with
 // attribute 0 whatever the current attribute is.
 void Emulator::EraseArea(int whole, int type) {
+    StandOnLastColumn();
     int start = whole ? 0 : cursorRow * LineWidth;
     int end = whole ? Lines() * LineWidth : (cursorRow + 1) * LineWidth;
     int cursor = cursorRow * LineWidth + cursorCol;
     int first = type == 1 || type == 2 ? start : cursor;
-    int stop = type == 1 ? cursor + 1 : end;
-    // A cursor waiting to wrap on a 132-column line stands one cell past its
-    // line: nothing beyond the range is erased.
+    // Up to the cursor means through the character under it, both cells of
+    // it on a double-width line, but never beyond the line.
+    int stop = type == 1 ? cursor + Width() : end;
     if (stop > end) stop = end;
     if (first >= stop) return;
     if (first == 0 && stop == Lines() * LineWidth) screen_.SaveScreenToHistory();
@@ -21,8 +22,9 @@ void Emulator::EraseArea(int whole, int type) {
 
 // Rows erased from end to end become single width.
 void Emulator::ResetErasedLineWidths(int type) {
+    int lastCharacter = cursorCol + Width() >= Columns();
     switch (type) {
-    case 1: ResetLineWidths(0, cursorCol >= Columns() - 1 ? cursorRow : cursorRow - 1); break;
+    case 1: ResetLineWidths(0, lastCharacter ? cursorRow : cursorRow - 1); break;
     case 2: ResetLineWidths(0, Lines() - 1); break;
     default: ResetLineWidths(cursorCol > 0 ? cursorRow + 1 : cursorRow, Lines() - 1); break;
     }
@@ -36,14 +38,17 @@ void Emulator::ResetLineWidths(int first, int last) {
 }
 
 void Emulator::InsertCharacters(int k) {
+    StandOnLastColumn();
     screen_.InsertChars(cursorRow, cursorCol, k * Width());
 }
 
 void Emulator::DeleteCharacters(int k) {
+    StandOnLastColumn();
     screen_.DeleteChars(cursorRow, cursorCol, k * Width());
 }
 
 void Emulator::EraseCharacters(int k) {
+    StandOnLastColumn();
     int count = k * Width();
     if (count > Columns() - cursorCol) count = Columns() - cursorCol;
     if (count > 0) screen_.FillCells(' ', 0, cursorRow, cursorCol, count);
@@ -75,6 +80,7 @@ void Emulator::AlignmentFill() {
 // further than the last column.
 void Emulator::DoubleWidth() {
     if (Width() != 1) return;
+    StandOnLastColumn();
     screen_.MakeLineDoubleWidth(cursorRow);
     lineWidth[cursorRow] = 2;
     cursorCol *= 2;
@@ -83,6 +89,7 @@ void Emulator::DoubleWidth() {
 
 void Emulator::SingleWidth() {
     if (Width() != 2) return;
+    StandOnLastColumn();
     screen_.MakeLineSingleWidth(cursorRow);
     lineWidth[cursorRow] = 1;
     cursorCol /= 2;

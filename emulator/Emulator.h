@@ -87,7 +87,9 @@ class Emulator {
     int sizeReports;
 
     // Cursor, attribute, region, tabs and line widths. cursorCol may equal
-    // the column count after a graphic character (pending wrap).
+    // the column count after a graphic character (pending wrap); every
+    // operation but the next graphic character takes the cursor as standing
+    // on the last column.
     int cursorRow;
     int cursorCol;
     int attribute;
@@ -147,6 +149,9 @@ class Emulator {
     // Ground state.
     void WriteGraphic(unsigned char glyph);
     void ResolvePendingWrap(int w);
+    int LastColumn(int w) const;
+    int CursorColumn() const;
+    void StandOnLastColumn();
     void Backspace(int w);
     void HorizontalTab();
     void LineFeed();

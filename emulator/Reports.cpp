@@ -38,7 +38,7 @@ int Emulator::StatusReport(int p0) {
 // wrap is reported on the last column, where it is shown.
 void Emulator::CursorPositionReport() {
     int row = originMode ? cursorRow - scrollTop + 1 : cursorRow + 1;
-    int col = (cursorCol < Columns() ? cursorCol : Columns() - 1) + 1;
+    int col = CursorColumn() + 1;
     char text[32];
     std::snprintf(text, sizeof text, "\x1b[%d;%dR", row, col);
     SendReply(text);

@@ -3,7 +3,7 @@
 // DECSC: the character sets share one saved copy with the single shifts.
 void Emulator::SaveCursor() {
     savedRow = cursorRow;
-    savedCol = cursorCol;
+    savedCol = CursorColumn();
     savedAttribute = attribute;
     charsets.SaveCharsets();
     savedOriginMode = originMode;
@@ -20,7 +20,7 @@ void Emulator::RestoreCursor() {
         return;
     }
     cursorRow = savedRow < Lines() ? savedRow : Lines() - 1;
-    cursorCol = savedCol <= Columns() ? savedCol : Columns() - 1;
+    cursorCol = savedCol < Columns() ? savedCol : Columns() - 1;
     attribute = savedAttribute;
     charsets.RestoreCharsets();
     originMode = savedOriginMode;
@@ -34,13 +34,12 @@ void Emulator::SingleShift(int g) {
     shiftStartedNow = 1;
 }
 
-// A cursor waiting to wrap stands past the last column and has no stop.
 void Emulator::SetTabStop() {
-    if (cursorCol < Columns()) tabStops[cursorCol] = 1;
+    tabStops[CursorColumn()] = 1;
 }
 
 void Emulator::ClearTabStop() {
-    if (cursorCol < Columns()) tabStops[cursorCol] = 0;
+    tabStops[CursorColumn()] = 0;
 }
 
 void Emulator::ClearAllTabStops() {

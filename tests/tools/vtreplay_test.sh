@@ -58,6 +58,23 @@ test_autowrap_moves_81st_character_to_next_row() {
         fail "without autowrap the 81st character overwrites the last column"
 }
 
+# A cursor waiting to wrap moves back from the last column, as a DEC
+# terminal's does: BS or CUB then "Z" lands one column left of the last.
+test_backspace_from_a_full_line_stands_on_the_last_column() {
+    for name in BS CUB; do
+        back='\b'
+        [ "$name" = CUB ] && back='\033[D'
+        replay "$(printf '%080d' 0 | tr 0 c)${back}Z" --autowrap
+        {
+            echo '--- screen ---'
+            echo "$(printf '%078d' 0 | tr 0 c)Zc"
+            n_lines 23
+            echo '--- cursor 0 79 ---'
+        } >"$WORK/want"
+        same "80 characters, $name and Z" "$WORK/want" "$WORK/out"
+    done
+}
+
 test_erase_screen_moves_used_rows_into_scrollback() {
     replay 'one\r\ntwo\r\n\r\n\r\n\r\nsix\033[2J' --lines 8
     {

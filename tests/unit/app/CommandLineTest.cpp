@@ -87,6 +87,19 @@ TEST(CommandLineRead, BadPortsGive23) {
     EXPECT_EQ(Started("-P 0080 host").options.port, 80);
 }
 
+// Every digit reads as itself, and the characters just outside "0" to "9"
+// make the port bad.
+TEST(CommandLineRead, PortsOfEveryDigitReadBackAndNeighboursOfTheDigitsGive23) {
+    const struct {
+        const char* port;
+        int expected;
+    } cases[] = {{"9000", 9000},   {"9", 9},    {"19", 19},  {"1234", 1234}, {"5678", 5678},
+                 {"65529", 65529}, {"1/2", 23}, {"1:2", 23}, {"/", 23},      {":", 23}};
+    for (const auto& c : cases)
+        EXPECT_EQ(Started(std::string("-P ") + c.port + " host").options.port, c.expected)
+            << c.port;
+}
+
 TEST(CommandLineRead, SettingsFileOptionIsUpperCased) {
     Started s("-i c:\\cfg\\alt.ini host");
     EXPECT_STREQ(s.options.settingsPath, "C:\\CFG\\ALT.INI");

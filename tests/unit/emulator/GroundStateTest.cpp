@@ -56,12 +56,12 @@ TEST(PendingWrap, DeviceStatusReportsTheCursorOnTheLastColumn) {
     EXPECT_EQ("\x1b[1;80R", t.host.replies);
 }
 
-TEST(PendingWrap, SequencesMovingTheCursorKeepItOnTheScreen) {
+TEST(PendingWrap, SequencesMovingTheCursorCountFromTheLastColumn) {
     Terminal t(WithAutowrap());
     t.Feed(Letters(80) + "\x1b[C");
     EXPECT_EQ(79, t.emu.cursorCol);
     t.Feed("\x1b[1;1H" + Letters(80) + "\x1b[5D");
-    EXPECT_EQ(75, t.emu.cursorCol);
+    EXPECT_EQ(74, t.emu.cursorCol);
 }
 
 TEST(DoubleWidth, CharactersTakeTwoCellsAndBackspaceMovesTwo) {

@@ -40,6 +40,31 @@ TEST(KeyQueueRing, KeepsOrderAcrossTheWrapOfItsIndexes) {
     EXPECT_EQ(road.window.beeps, 0);
 }
 
+// The read index wraps from the last slot to the first: a pause taken from
+// the last slot leaves the ring empty, with room for 255 codes again.
+TEST(KeyQueueRing, ReadIndexWrapsFromTheLastSlot) {
+    KeyPipeline road;
+    for (int i = 0; i < KeyQueue::Size - 1; ++i)
+        road.keys.Enqueue('a');
+    road.keys.PumpKeys();
+    road.keys.Enqueue(PauseMarkerFor(1));
+    road.keys.PumpKeys();
+    EXPECT_TRUE(road.keys.PauseActive());
+    EXPECT_TRUE(road.keys.IsEmpty());
+    EXPECT_EQ(road.keys.Count(), 0);
+    std::string typed;
+    for (int i = 0; i < KeyQueue::Size; ++i) {
+        typed += static_cast<char>('A' + i % 26);
+        road.keys.Enqueue('A' + i % 26);
+    }
+    EXPECT_EQ(road.keys.Count(), KeyQueue::Size - 1);
+    EXPECT_EQ(road.window.beeps, 1);
+    road.keys.PauseTimerFired();
+    EXPECT_EQ(road.Sent(),
+              std::string(KeyQueue::Size - 1, 'a') + typed.substr(0, KeyQueue::Size - 1));
+    EXPECT_TRUE(road.keys.IsEmpty());
+}
+
 TEST(KeyQueuePump, ABurstOfKeysLeavesInOneSendAndEnqueueStringQueuesEachByte) {
     KeyPipeline road;
     road.keys.EnqueueString("login\r");

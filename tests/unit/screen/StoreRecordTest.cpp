@@ -32,6 +32,34 @@ TEST_F(StoreRecordTest, LinesOfEveryLengthReadBackBothWays) {
     EXPECT_FALSE(store.SkipBack());
 }
 
+// A record of n characters takes n + 2 bytes. One that exactly fills the rest
+// of a block stays in it; one byte more starts the next block.
+TEST(StoreBlockFit, ARecordThatExactlyFillsTheBlockStaysAndOneMoreMovesOn) {
+    const int lastLength = 100;
+    const struct {
+        int extra;
+        int blocks;
+    } cases[] = {{-1, 1}, {0, 1}, {1, 2}};
+    for (const auto& c : cases) {
+        BlockPool pool;
+        ScrollbackStore store{pool};
+        std::vector<std::string> lines;
+        int left = StoreBlockSize;
+        while (left > LineWidth + 2 + lastLength + 2) {
+            lines.push_back(LongLine(int(lines.size())));
+            left -= LineWidth + 2;
+        }
+        int pad = left - (lastLength + 2) - 2;
+        ASSERT_TRUE(pad >= 0 && pad <= LineWidth);
+        lines.push_back(std::string(pad, 'p'));
+        lines.push_back(std::string(lastLength + c.extra, 'z'));
+        for (const std::string& line : lines)
+            store.AppendLine(Counted(line).data());
+        EXPECT_EQ(store.BlockCount(), c.blocks) << c.extra;
+        EXPECT_EQ(StoreLines(store), lines) << c.extra;
+    }
+}
+
 TEST_F(StoreRecordTest, ReadingPastTheEndLeavesTheOutputUntouched) {
     Append("only");
     store.SeekEnd();
