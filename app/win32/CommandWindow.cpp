@@ -165,7 +165,7 @@ LRESULT CommandWindow::HandleMinMaxInfo(MINMAXINFO* info) {
     in.configuredLines = screen.configuredLines;
     in.vBarShown = layout.vBarShown;
     in.hBarShown = layout.hBarShown;
-    in.softSize = softSize;
+    in.softSize = SizeFollowsWindow();
     WindowLimits limits = ComputeWindowLimits(in);
     info->ptMaxSize.x = info->ptMaxTrackSize.x = limits.maxWidth;
     info->ptMaxSize.y = info->ptMaxTrackSize.y = limits.maxHeight;

@@ -55,7 +55,7 @@ void BufferWindow::Layout() {
         below = screen.viewTop + screen.lines;
         LeaveScrollBack();
     }
-    if (SoftSizeOn() || resizingTo80x24)
+    if (SizeFollowsWindow())
         SoftLayout();
     else
         FixedLayout();

@@ -81,6 +81,10 @@ class BufferWindow : public FrameWindow, public ScreenView, private RunSink {
     void InitScrollBars();
     // Sizes the window for 80 x 24 cells and makes that the logical size.
     void ResizeTo80x24();
+    // Whether the logical size follows the window now: with SoftSize on,
+    // and during the 80 x 24 resize whatever the setting, so that neither
+    // its layout nor the size limits hold the window to the old size.
+    int SizeFollowsWindow() const { return SoftSizeOn() || resizingTo80x24; }
     // The system metrics that the window's outer size is made of.
     static FrameMetrics SystemFrameMetrics();
     // The cell size and configured logical size that place the new window

@@ -210,3 +210,17 @@ def test_vertical_bar_enters_and_leaves_scroll_back_mode(
     assert read_screen(program, expected=b"held back") == b"\n".join(
         START_UP + numbered + [b"held back", b""])
 
+
+
+def test_resize_to_80x24_leaves_a_smaller_fixed_size(start_program, probe, host, settings_file):
+    ini, _ = settings_file("RESIZE.INI", "[Window]\nSoftSize=1\n")
+    program = connect(start_program, probe, host, ini)
+    drag_corner(probe, -160, -80)
+    columns, lines = logical_size(probe, program)
+    assert columns < 80 and lines < 24
+    # SoftSize off keeps the smaller size as the fixed one, which the
+    # window may not outgrow; the command still reaches 80 x 24.
+    probe.command(program.window["handle"], 310)
+    probe.command(program.window["handle"], 602)
+    wait_size(probe, program, "80x24")
+    lumo.screenshot("geometry-resized-80x24")
