@@ -1,5 +1,6 @@
 #include "app/win32/CommandWindow.h"
 
+#include "app/SessionTitle.h"
 #include "app/WindowLimits.h"
 #include "resources/resource.h"
 #include "textsvc/SelectionCopy.h"
@@ -64,6 +65,7 @@ LRESULT CommandWindow::HandleCommand(int id, HWND, int) {
     case IDM_COPY: CopySelection(0, 1); return 0;
     case IDM_COPYQUOTED: CopySelection(1, 1); return 0;
     case IDM_SELECTALL: SelectAll(); return 0;
+    case IDM_CLEARLINES: ClearLinesOffTop(); return 0;
     case IDM_FONT: ChangeFont(); return 0;
     case IDM_COLORS: ChangeColors(); return 0;
     case IDM_REMEMBERPOS: rememberOrigin = !rememberOrigin; return 0;
@@ -129,6 +131,16 @@ void CommandWindow::SelectAll() {
     ::SelectAll(screen, scrollBackMode);
     InvalidateRect(handle, nullptr, FALSE);
     UpdateWindow(handle);
+}
+
+// An empty history is cleared without asking. In scroll-back mode the
+// lines from the first one shown stay; the layout shows what is left.
+void CommandWindow::ClearLinesOffTop() {
+    if (screen.store.LineCount() > 0 && MessageBoxA(handle, "Okay to clear memory?", ProgramTitle,
+                                                    MB_OKCANCEL | MB_ICONQUESTION) != IDOK)
+        return;
+    screen.ClearLinesOffTop();
+    Layout();
 }
 
 HGLOBAL CommandWindow::CopySelection(int quoted, int toClipboard) {

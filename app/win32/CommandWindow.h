@@ -34,6 +34,7 @@ class CommandWindow : public StreamWindow {
 
     // Edit commands.
     void SelectAll();
+    void ClearLinesOffTop();
     HGLOBAL CopySelection(int quoted, int toClipboard);
 
     // A message box owned by the window and captioned with its title text;

@@ -124,6 +124,40 @@ def test_menu_follows_the_session_and_switches_flip_and_are_saved_at_exit(
     assert (window["RememberOrigin"], window["AutoFocus"]) == ("0", "0")
 
 
+def test_clear_lines_off_top_asks_first_and_the_selection_follows(
+        start_program, probe, host, settings_file, read_screen):
+    ini, _ = settings_file("CLEAR.INI")
+    numbered = [b"line %03d" % n for n in range(1, 61)]
+    host.greeting = b"\r\n".join(numbered) + b"\r\n"
+    program = connect(start_program, probe, host, ini)
+    handle = program.window["handle"]
+    rows = [b"Initializing TCP/IP...", b"Using WSOCK32.DLL"] + numbered + [b""]
+    assert read_screen(program, expected=b"line 060") == b"\n".join(rows)
+
+    def clear(answer):
+        probe.command(handle, 206)
+        box, texts = probe.message_box("LUMO/NT")
+        assert texts == ["Okay to clear memory?"]
+        probe.click(box["handle"], answer)
+        probe.wait_gone(box["handle"])
+
+    clear("Cancel")
+    assert read_screen(program) == b"\n".join(rows)
+    # OK drops every line above the screen; the selection that Select all
+    # made stays on the text that is left, so Copy alone takes the screen.
+    clear("OK")
+    assert not any(grayed(menu_states(probe, program), SELECTION_ITEMS).values())
+    lumo.set_clipboard(b"-")
+    probe.command(handle, 201)
+    screen = b"\n".join(rows[-24:])
+    lumo.wait_until(lambda: lumo.clipboard() == screen, 20, what="the screen's lines alone")
+    # With nothing above the screen there is nothing to ask about.
+    probe.command(handle, 206)
+    probe.command(handle, 205)
+    assert read_screen(program) == screen
+    assert probe.find(cls="#32770") is None
+
+
 def test_connect_after_the_host_hung_up_reaches_another_host(
         start_program, probe, host, settings_file):
     ini, _ = settings_file("RECONNECT.INI")
