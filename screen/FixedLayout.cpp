@@ -39,7 +39,9 @@ int RunFixedLayout(LayoutState& state, const LayoutRequest& request, LayoutFrame
         int before = clientHeight;
         frame.ClientSize(clientWidth, clientHeight);
         h += before - clientHeight; // keep the client height
-    } else if (wantHBar && hidden != state.hiddenColumns) {
+    } else if (wantHBar) {
+        // The thumb follows the view also when only the height changed,
+        // which takes the view back to column 0.
         frame.ShowHorizontalBar(1, hidden, std::min(request.hScroll, hidden));
     }
     state.hiddenColumns = wantHBar ? hidden : 0;

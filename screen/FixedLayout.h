@@ -3,7 +3,8 @@
 // The layout of a window whose logical screen size is fixed: the window is
 // never taller than the logical screen, a horizontal scroll bar appears
 // while fewer columns fit than the screen has (its range follows the
-// number of columns hidden, so that every column can be reached), and the
+// number of columns hidden, so that every column can be reached, and its
+// thumb the first column shown), and the
 // vertical bar follows the user's choice without changing the client width.
 
 // What the layout does to the window. Sizes are in pixels.

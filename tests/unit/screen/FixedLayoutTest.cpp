@@ -118,7 +118,7 @@ TEST(FixedLayout, ANarrowWindowShowsTheHorizontalBarOverTheHiddenColumns) {
     EXPECT_EQ(clientHeight, 24 * CellHeight);
 }
 
-TEST(FixedLayout, TheHorizontalRangeFollowsTheHiddenColumnsWhileTheBarStays) {
+TEST(FixedLayout, TheHorizontalBarFollowsTheHiddenColumnsAndTheViewWhileItStays) {
     FakeFrame frame(FakeFrame::OuterWidth(40, CellWidth, 1),
                     FakeFrame::OuterHeight(24, CellHeight, 0), 1, 0);
     LayoutState state = FreshState();
@@ -134,9 +134,14 @@ TEST(FixedLayout, TheHorizontalRangeFollowsTheHiddenColumnsWhileTheBarStays) {
     RunFixedLayout(state, Request(80, 24, 1, 45), frame);
     ASSERT_EQ(frame.calls.size(), 1u);
     EXPECT_EQ(frame.calls[0], "hbar 0..10 at 10"); // the offset stays within the range
+    // A resize of the height alone takes the view back to column 0: the
+    // thumb goes with it, or the next arrow click would start from where
+    // the thumb was.
     frame.calls.clear();
-    RunFixedLayout(state, Request(80, 24, 1, 10), frame);
-    EXPECT_TRUE(frame.calls.empty());
+    frame.height = FakeFrame::OuterHeight(20, CellHeight, 1);
+    RunFixedLayout(state, Request(80, 24, 1, 0), frame);
+    ASSERT_EQ(frame.calls.size(), 1u);
+    EXPECT_EQ(frame.calls[0], "hbar 0..10 at 0");
 }
 
 TEST(FixedLayout, TurningTheVerticalBarOffKeepsTheClientWidth) {
