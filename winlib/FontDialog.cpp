@@ -27,6 +27,12 @@ FontDialog::FontDialog(LOGFONTA* initial, DWORD flags, HDC printer, Window* pare
     }
 }
 
+void FontDialog::LimitSize(int minPoints, int maxPoints) {
+    request.Flags |= CF_LIMITSIZE;
+    request.nSizeMin = minPoints;
+    request.nSizeMax = maxPoints;
+}
+
 INT_PTR FontDialog::RunModal() {
     if (!BeginModalRun()) return IDCANCEL;
     BOOL chosen = ChooseFontA(&request);

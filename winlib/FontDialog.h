@@ -17,6 +17,10 @@ class FontDialog : public Dialog {
     FontDialog(LOGFONTA* initial, DWORD flags, HDC printer, Window* parent = nullptr,
                const char* templateName = nullptr);
 
+    // The chooser refuses sizes outside minPoints..maxPoints with its own
+    // message and stays open.
+    void LimitSize(int minPoints, int maxPoints);
+
     // Returns 1 when a font was chosen, 2 for Cancel or an error.
     INT_PTR RunModal() override;
     // OK and Cancel go to the chooser's own processing, so that Cancel is

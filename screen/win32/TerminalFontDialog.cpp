@@ -2,6 +2,8 @@
 
 #include <dlgs.h>
 
+#include "app/DisplaySettings.h"
+
 namespace {
 
 const DWORD ChooserOptions = CF_SCREENFONTS | CF_ANSIONLY | CF_FIXEDPITCHONLY | CF_NOSIMULATIONS |
@@ -16,7 +18,9 @@ void HideControl(HWND dialog, int id) {
 } // namespace
 
 TerminalFontDialog::TerminalFontDialog(LOGFONTA* font, Window* parent)
-    : FontDialog(font, ChooserOptions, nullptr, parent, "FONTDLG"), target(font), chosen() {}
+    : FontDialog(font, ChooserOptions, nullptr, parent, "FONTDLG"), target(font), chosen() {
+    LimitSize(MinFontSize, MaxFontSize);
+}
 
 // Some choosers hand their result back only while their window is being
 // destroyed, which the window library keeps to itself; the font read from

@@ -2,7 +2,6 @@
 what -I names), what the program writes into it at exit, and what it makes
 of the values at the next start, out-of-range ones included."""
 
-
 import lumo
 
 
@@ -160,3 +159,34 @@ def test_logging_section_is_written_with_the_log_file_named_after_the_settings_f
     assert logging["Policy"] == "1"
     assert logging["Active"] == "0"
     assert logging["LogFile"].upper() == "C:\\WINDOWS\\LOGSET.LOG"
+
+
+def test_font_dialog_refuses_a_size_that_would_not_read_back(
+        start_program, probe, host, settings_file):
+    ini, path = settings_file("FONTSIZE.INI")
+    program = connect(start_program, probe, host, "-I", ini)
+    lumo.xdotool("mousemove", *lumo.centre(program.window), "click", 1)
+    probe.command(program.window["handle"], 306)
+    dialog = probe.wait_window(cls="#32770", title="Font")
+
+    def choose_size(points):
+        # The dialog's caption takes the keyboard back from the boxes.
+        left, top, _, _ = dialog["rect"]
+        lumo.xdotool("mousemove", left + 60, top + 8, "click", 1)
+        lumo.xdotool("key", "alt+s", "End", "shift+Home")
+        lumo.xdotool("type", "--delay", "30", points)
+        lumo.xdotool("key", "Return")
+
+    # 300 points would be stored and read back as the default 10: the
+    # chooser itself says which sizes it takes, and stays open.
+    choose_size("300")
+    box, _ = probe.message_box("Error")
+    lumo.screenshot("settings-font-refused")
+    probe.click(box["handle"], "OK")
+    probe.wait_gone(box["handle"])
+    assert probe.find(cls="#32770", title="Font") is not None
+    choose_size("14")
+    probe.wait_gone(dialog["handle"])
+    exit_program(probe, program)
+    assert read_ini(path)["Window"]["FontSize"] == "14"
+
