@@ -21,8 +21,13 @@ void TrimTrailingBlanks(char* text);
 // Length of text, or -1 when it does not fit a buffer of size bytes.
 int FittingLength(const char* text, int size);
 
-// Upper-cases text in place as the Windows (ANSI) character set does:
-// the ASCII letters and the accented letters of the upper half.
+// Upper-cases a zero-terminated text in place. The program passes the
+// system's conversion, which is right on every ANSI code page; the native
+// build passes UpperCaseAnsi.
+using UpperCaser = void (*)(char* text);
+
+// Upper-cases text in place as the Western ANSI code page (1252) does: the
+// ASCII letters and the accented letters of the upper half.
 void UpperCaseAnsi(char* text);
 
 // The ANSI upper-case form of one byte.

@@ -34,10 +34,10 @@ void SplitCommandLine(const char* programPath, char* tail, ArgumentTable& table)
     }
 }
 
-void UpperCaseArguments(ArgumentTable& table) {
-    UpperCaseAnsi(table.programPath);
+void UpperCaseArguments(ArgumentTable& table, UpperCaser upper) {
+    upper(table.programPath);
     for (int i = 0; i < table.wordCount; ++i)
-        UpperCaseAnsi(table.words[i]);
+        upper(table.words[i]);
 }
 
 void ReadCommandLine(const ArgumentTable& table, CommandLineOptions& options) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/BoundedText.h"
 #include "app/SettingsPath.h"
 
 constexpr int MaxArgumentWords = 9; // words after the program path
@@ -30,8 +31,8 @@ struct CommandLineOptions {
 // start some other program.
 void SplitCommandLine(const char* programPath, char* tail, ArgumentTable& table);
 
-// Upper-cases the program path and every word in place.
-void UpperCaseArguments(ArgumentTable& table);
+// Upper-cases the program path and every word in place with upper.
+void UpperCaseArguments(ArgumentTable& table, UpperCaser upper);
 
 // Reads the words left to right: "-I" and the next word replace the
 // settings path, "-P" and the next word give the port, the first other

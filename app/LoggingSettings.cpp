@@ -9,10 +9,10 @@ const char Logging[] = "Logging";
 }
 
 LoggingSettings ReadLoggingSettings(Profile& profile, const char* windowsDirectory,
-                                    const char* settingsPath) {
+                                    const char* settingsPath, UpperCaser upper) {
     LoggingSettings s;
     char defaultPath[LogFilePathSize];
-    MakeDefaultLogFile(windowsDirectory, settingsPath, defaultPath);
+    MakeDefaultLogFile(windowsDirectory, settingsPath, upper, defaultPath);
     profile.GetString(Logging, "LogFile", defaultPath, s.logFilePath, LogFilePathSize);
     TrimTrailingBlanks(s.logFilePath); // a path cut short may end in a blank
     s.active = ReadFlag(profile, Logging, "Active", 0);

@@ -16,9 +16,10 @@ struct LoggingSettings {
 };
 
 // Reads LogFile (its default made from the Windows directory and the
-// settings path), Active and Policy; a Policy other than 2 reads as 1.
+// settings path, upper-cased by upper), Active and Policy; a Policy other
+// than 2 reads as 1.
 LoggingSettings ReadLoggingSettings(Profile& profile, const char* windowsDirectory,
-                                    const char* settingsPath);
+                                    const char* settingsPath, UpperCaser upper);
 
 // Writes LogFile, Policy and Active ("1" while loggingMode is not 0).
 void WriteLoggingSettings(Profile& profile, const LoggingSettings& settings);

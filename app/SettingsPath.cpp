@@ -37,7 +37,7 @@ void MakeSettingsPath(const char* moduleFileName, char (&settingsPath)[SettingsP
     AppendText(settingsPath, SettingsPathSize, ".INI");
 }
 
-void MakeDefaultLogFile(const char* windowsDirectory, const char* settingsPath,
+void MakeDefaultLogFile(const char* windowsDirectory, const char* settingsPath, UpperCaser upper,
                         char (&logFilePath)[LogFilePathSize]) {
     logFilePath[0] = 0;
     int dirLength = 0;
@@ -50,7 +50,7 @@ void MakeDefaultLogFile(const char* windowsDirectory, const char* settingsPath,
     }
     char name[LogFilePathSize];
     CopyText(name, sizeof name, settingsPath);
-    UpperCaseAnsi(name);
+    upper(name);
     const char* fileName = FileNamePart(name);
     const int dirPartLength = int(fileName - name);
     // The settings path's own directory, then its base name and ".LOG".

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/BoundedText.h"
+
 // Sizes of the settings file's path and of the log file's path, terminator
 // included.
 constexpr int SettingsPathSize = 128;
@@ -15,12 +17,13 @@ constexpr int WindowsDirectoryMax = 128;
 // in ".INI".
 void MakeSettingsPath(const char* moduleFileName, char (&settingsPath)[SettingsPathSize]);
 
-// The default log file: the settings file's name in upper case with its
+// The default log file: the settings file's name in upper case (by upper)
+// with its
 // extension replaced by ".LOG". A bare settings file name lies in the
 // Windows directory, so the log goes there too; a settings path with a
 // directory (given with -I) keeps that directory, so the log lies beside
 // the settings file instead of under a path that cannot exist.
-void MakeDefaultLogFile(const char* windowsDirectory, const char* settingsPath,
+void MakeDefaultLogFile(const char* windowsDirectory, const char* settingsPath, UpperCaser upper,
                         char (&logFilePath)[LogFilePathSize]);
 
 // The part of path after its last backslash, slash or drive colon.

@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     ArgumentTable table;
     SplitCommandLine(program.get(), tail.get(), table);
-    UpperCaseArguments(table);
+    UpperCaseArguments(table, UpperCaseAnsi);
     Check(Terminated(table.programPath, ProgramPathSize));
     Check(table.wordCount >= 0 && table.wordCount <= MaxArgumentWords);
     for (int i = 0; i < table.wordCount; ++i) {

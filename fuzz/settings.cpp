@@ -32,7 +32,8 @@ struct AllSettings {
 };
 
 AllSettings ReadAll(Profile& profile) {
-    return {ReadDisplaySettings(profile), ReadLoggingSettings(profile, "C:\\WINDOWS", "LUMO32.INI"),
+    return {ReadDisplaySettings(profile),
+            ReadLoggingSettings(profile, "C:\\WINDOWS", "LUMO32.INI", UpperCaseAnsi),
             ReadWindowSettings(profile), ReadTerminalOptions(profile)};
 }
 

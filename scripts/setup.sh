@@ -7,7 +7,7 @@ packages=(
     cmake g++ clang libclang-rt-14-dev clang-format googletest libgtest-dev
     libbenchmark-dev libvterm-dev pkg-config
     g++-mingw-w64-i686 wine wine32:i386 wine64
-    xvfb xdotool xclip imagemagick python3-pytest inetutils-telnetd socat
+    xvfb xdotool xclip imagemagick python3-pytest inetutils-telnetd socat locales
 )
 
 missing=()

@@ -3,6 +3,7 @@
 #include "app/SessionTitle.h"
 #include "app/win32/PrivateProfile.h"
 #include "app/win32/TerminalWindow.h"
+#include "winlib/SystemUpperCase.h"
 
 namespace {
 
@@ -41,7 +42,7 @@ bool TelnetApplication::StartFirstInstance() {
 // ("-P") and the host; the settings path is in effect before the window reads
 // any setting.
 void TelnetApplication::ReadArguments() {
-    UpperCaseArguments(arguments);
+    UpperCaseArguments(arguments, SystemUpperCase);
     lstrcpynA(options.settingsPath, settingsPath, SettingsPathSize);
     ReadCommandLine(arguments, options);
     lstrcpynA(settingsPath, options.settingsPath, SettingsPathSize);

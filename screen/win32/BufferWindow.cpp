@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "app/Profile.h"
+#include "winlib/SystemUpperCase.h"
 
 BufferWindow::BufferWindow(Profile& settings_) : logFont(), settings(settings_) {
     DisplaySettings display = ReadDisplaySettings(settings);
@@ -16,7 +17,7 @@ BufferWindow::BufferWindow(Profile& settings_) : logFont(), settings(settings_) 
     ApplyColorScheme();
     char windowsDirectory[MAX_PATH] = "";
     GetWindowsDirectoryA(windowsDirectory, sizeof windowsDirectory);
-    logging = ReadLoggingSettings(settings, windowsDirectory, settings.FileName());
+    logging = ReadLoggingSettings(settings, windowsDirectory, settings.FileName(), SystemUpperCase);
 }
 
 BufferWindow::~BufferWindow() {

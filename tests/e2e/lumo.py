@@ -15,9 +15,10 @@ BUILD = os.environ.get("LUMO_WIN32_BUILD", "build/win32")
 ARTIFACTS = os.environ.get("LUMO_E2E_ARTIFACTS", "build/e2e")
 
 
-def wine_env():
+def wine_env(extra=None):
     env = dict(os.environ)
     env.setdefault("WINEDEBUG", "-all")
+    env.update(extra or {})
     return env
 
 
@@ -132,13 +133,14 @@ class Probe:
 
 
 class Program:
-    """LUMO32.EXE started under Wine with the given arguments."""
+    """LUMO32.EXE started under Wine with the given arguments; env adds to
+    the environment (LC_ALL chooses the code page, for example)."""
 
-    def __init__(self, *args, cwd=None):
+    def __init__(self, *args, cwd=None, env=None):
         self.log_path = os.path.join(ARTIFACTS, "lumo32.log")
         self.log = open(self.log_path, "ab")
         self.process = subprocess.Popen(
-            ["wine", build_path("LUMO32.EXE"), *map(str, args)], env=wine_env(),
+            ["wine", build_path("LUMO32.EXE"), *map(str, args)], env=wine_env(env),
             stdout=self.log, stderr=subprocess.STDOUT, cwd=cwd, start_new_session=True)
 
     def wait(self, timeout):
@@ -254,6 +256,19 @@ def set_clipboard(data):
     """Makes data the X clipboard's text; xclip stays behind as its owner."""
     subprocess.run(["xclip", "-i", "-selection", "clipboard"], input=data, check=True,
                    timeout=10, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+
+def locale_env(name):
+    """The environment that runs a program in a locale (such as
+    "ru_RU.UTF-8", whose ANSI code page is 1251) compiled for the tests
+    into ARTIFACTS, so that the machine needs none installed."""
+    folder = os.path.abspath(os.path.join(ARTIFACTS, "locales"))
+    if not os.path.isdir(os.path.join(folder, name)):
+        os.makedirs(folder, exist_ok=True)
+        source, charset = name.split(".")
+        subprocess.run(["localedef", "-i", source, "-f", charset, os.path.join(folder, name)],
+                       check=True, timeout=120, capture_output=True)
+    return {"LOCPATH": folder, "LC_ALL": name}
 
 
 def centre(window):

@@ -2,6 +2,9 @@
 what -I names), what the program writes into it at exit, and what it makes
 of the values at the next start, out-of-range ones included."""
 
+import os
+import shutil
+
 import lumo
 
 
@@ -190,3 +193,24 @@ def test_font_dialog_refuses_a_size_that_would_not_read_back(
     exit_program(probe, program)
     assert read_ini(path)["Window"]["FontSize"] == "14"
 
+
+def test_command_line_is_upper_cased_for_the_system_code_page(start_program, probe, settings_file):
+    # On the Cyrillic code page "я" is byte 0xFF and its capital "Я" 0xDF;
+    # the Western code page's table would make it 0x9F, "џ". The settings
+    # file is written under the upper-cased name.
+    ini, path = settings_file("я.ini", folder="cyrillic")
+    folder = os.path.dirname(path)
+    program = start_program("-I", ini, env=lumo.locale_env("ru_RU.UTF-8"))
+    try:
+        dialog = probe.wait_window(cls="#32770", title="Open connection")
+        probe.click(dialog["handle"], "Cancel")
+        probe.wait_gone(dialog["handle"])
+        probe.command(program.window["handle"], 103)
+        box, _ = probe.message_box("LUMO/NT")
+        # The box's buttons speak Russian here: Enter chooses OK.
+        left, top, _, _ = box["rect"]
+        lumo.xdotool("mousemove", left + 30, top + 8, "click", 1, "key", "Return")
+        assert program.wait(timeout=20) == 0
+        assert os.listdir(folder) == ["Я.INI"]
+    finally:
+        shutil.rmtree(folder, ignore_errors=True)

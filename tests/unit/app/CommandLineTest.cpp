@@ -15,7 +15,7 @@ struct Started {
         : text(tail.begin(), tail.end()) {
         text.push_back(0);
         SplitCommandLine(program, text.data(), table);
-        UpperCaseArguments(table);
+        UpperCaseArguments(table, UpperCaseAnsi);
         std::snprintf(options.settingsPath, sizeof options.settingsPath, "%s", "LUMO32.INI");
         ReadCommandLine(table, options);
     }

@@ -10,7 +10,7 @@ namespace {
 
 LoggingSettings ReadFrom(const std::string& text, const char* settingsPath = "LUMO32.INI") {
     IniProfile ini = MakeIni(text);
-    return ReadLoggingSettings(ini, "C:\\WINDOWS", settingsPath);
+    return ReadLoggingSettings(ini, "C:\\WINDOWS", settingsPath, UpperCaseAnsi);
 }
 
 } // namespace

@@ -22,7 +22,7 @@ struct AllSettings {
 AllSettings ReadAll(Profile& profile, const char* settingsPath) {
     AllSettings s;
     s.display = ReadDisplaySettings(profile);
-    s.logging = ReadLoggingSettings(profile, "C:\\WINDOWS", settingsPath);
+    s.logging = ReadLoggingSettings(profile, "C:\\WINDOWS", settingsPath, UpperCaseAnsi);
     s.window = ReadWindowSettings(profile);
     s.terminal = ReadTerminalOptions(profile);
     return s;
@@ -104,7 +104,7 @@ TEST(SettingsCycle, SettingsFileFromCommandLineNamesTheDefaultLog) {
     char tail[] = "-i c:\\cfg\\alt.ini myhost";
     ArgumentTable table;
     SplitCommandLine("C:\\TOOLS\\LUMO32.EXE", tail, table);
-    UpperCaseArguments(table);
+    UpperCaseArguments(table, UpperCaseAnsi);
     CommandLineOptions options;
     MakeSettingsPath(table.programPath, options.settingsPath);
     ReadCommandLine(table, options);
@@ -114,7 +114,35 @@ TEST(SettingsCycle, SettingsFileFromCommandLineNamesTheDefaultLog) {
 
     char bare[] = "-I alt.ini";
     SplitCommandLine("C:\\TOOLS\\LUMO32.EXE", bare, table);
-    UpperCaseArguments(table);
+    UpperCaseArguments(table, UpperCaseAnsi);
     ReadCommandLine(table, options);
     EXPECT_STREQ(ReadAll(empty, options.settingsPath).logging.logFilePath, "C:\\WINDOWS\\ALT.LOG");
+}
+
+namespace {
+
+// The Cyrillic code page (1251) as the system upper-cases it: "я" (0xFF)
+// becomes "Я" (0xDF), where the Western table gives 0x9F.
+void CyrillicUpperCase(char* text) {
+    for (; *text; ++text) {
+        unsigned char c = static_cast<unsigned char>(*text);
+        if ((c >= 'a' && c <= 'z') || c >= 0xe0) *text = static_cast<char>(c - 32);
+    }
+}
+
+} // namespace
+
+TEST(SettingsCycle, CommandLineAndDefaultLogTakeTheGivenUpperCasing) {
+    char tail[] = "-i \xff.ini h\xff";
+    ArgumentTable table;
+    SplitCommandLine("C:\\TOOLS\\LUMO32.EXE", tail, table);
+    UpperCaseArguments(table, CyrillicUpperCase);
+    CommandLineOptions options;
+    ReadCommandLine(table, options);
+    EXPECT_STREQ(options.settingsPath, "\xdf.INI");
+    EXPECT_STREQ(options.host, "H\xdf");
+    IniProfile empty;
+    LoggingSettings logging =
+        ReadLoggingSettings(empty, "C:\\WINDOWS", "\xff.ini", CyrillicUpperCase);
+    EXPECT_STREQ(logging.logFilePath, "C:\\WINDOWS\\\xdf.LOG");
 }

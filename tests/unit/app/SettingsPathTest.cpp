@@ -14,7 +14,7 @@ std::string SettingsFor(const char* module) {
 
 std::string LogFor(const char* windows, const char* settings) {
     char path[LogFilePathSize];
-    MakeDefaultLogFile(windows, settings, path);
+    MakeDefaultLogFile(windows, settings, UpperCaseAnsi, path);
     return path;
 }
 
