@@ -95,6 +95,13 @@ TEST(LastColumn, DoubleWidthLineStandsOnItsLastCharacter) {
     EXPECT_EQ("", t.Row(0));
     EXPECT_EQ(0, t.Attr(0, 79));
     EXPECT_EQ(1, t.emu.lineWidth[0]);
+    // On an odd width the last character has no room for its padding cell;
+    // without autowrap a further character replaces it there.
+    Terminal odd(TerminalSettings(), 81, 24);
+    odd.Feed("\x1b#6" + std::string(41, 'c') + "Z\bY");
+    EXPECT_EQ('Y', odd.Char(0, 78));
+    EXPECT_EQ(' ', odd.Char(0, 79));
+    EXPECT_EQ('Z', odd.Char(0, 80));
 }
 
 // Letters drawn down the left and right margins of a scrolling region, each
