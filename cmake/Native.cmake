@@ -20,6 +20,12 @@ foreach(name ${components})
     endif()
 endforeach()
 
+# tests/unit/layering reads the #include lines of the source folders.
+add_executable(layering_tests ${PROJECT_SOURCE_DIR}/tests/unit/layering/IncludeOrderTest.cpp)
+target_link_libraries(layering_tests PRIVATE GTest::gtest_main)
+target_compile_definitions(layering_tests PRIVATE LUMO_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+add_test(NAME layering_tests COMMAND layering_tests)
+
 # tools/<name>.cpp make the developer tool <name>, linked with the whole core.
 file(GLOB tool_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tools/*.cpp)
 foreach(src ${tool_sources})
