@@ -6,13 +6,6 @@ class ReceiveWindow {
   public:
     virtual ~ReceiveWindow() = default;
 
-    // Whether received output is held (scroll lock or scroll-back mode).
-    virtual int IsHeld() { return 0; }
-    // Keeps a block that arrived while output is held (the deferred data);
-    // the hold's end shows it with DisplayReceived. The bytes must be
-    // copied: they lie in the receive buffer, which local echo and later
-    // reads reuse.
-    virtual void DeferReceived(const char*, int) {}
     // Writes received bytes to the log (all-bytes policy) and hands them to
     // the emulator.
     virtual void ProcessReceived(const char*, int) {}

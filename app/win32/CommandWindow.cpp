@@ -85,23 +85,6 @@ void CommandWindow::ToggleSoftSize() {
     Layout();
 }
 
-// Hold asked for from the keyboard lays the window out again.
-void CommandWindow::RequestHold() {
-    StreamWindow::RequestHold();
-    Layout();
-}
-
-// The hold-off request leaves scroll-back mode, which releases the hold
-// itself, or only releases the hold.
-void CommandWindow::RequestResume() {
-    if (!scrollBackMode) {
-        StreamWindow::RequestResume();
-        return;
-    }
-    holdRequested = 0;
-    LeaveScrollBack();
-}
-
 LRESULT CommandWindow::CommandNotImplemented() {
     AskWithTitle("Command not implemented", MB_OK | MB_ICONINFORMATION);
     return 0;
@@ -126,13 +109,13 @@ LRESULT CommandWindow::QueryEndSession() {
 }
 
 void CommandWindow::SelectAll() {
-    ::SelectAll(screen, scrollBackMode);
+    ::SelectAll(screen, ScrollBackMode());
     InvalidateRect(handle, nullptr, FALSE);
     UpdateWindow(handle);
 }
 
 HGLOBAL CommandWindow::CopySelection(int quoted, int toClipboard) {
-    return ::CopySelection(screen, scrollBackMode, quoted, toClipboard, handle);
+    return ::CopySelection(screen, ScrollBackMode(), quoted, toClipboard, handle);
 }
 
 void CommandWindow::ResetGeometry() {
