@@ -71,8 +71,32 @@ LRESULT CommandWindow::HandleCommand(int id, HWND, int) {
     case IDM_VSCROLLBAR: ToggleVerticalScrollBar(); return 0;
     case IDM_SOFTSIZE: ToggleSoftSize(); return 0;
     case IDM_RESIZE80X24: ResizeTo80x24(); return 0;
+    case IDM_PASTE:
+    case IDM_PASTESELECTION:
+    case IDM_PASTESELQUOTED: return Paste(id);
     default: return CommandNotImplemented();
     }
+}
+
+// A paste needs a connection, and the selection pastes a selection; before
+// it starts, a hold ends so that the host's output resumes with it. The
+// sending itself is not built yet.
+LRESULT CommandWindow::Paste(int id) {
+    if (!session.IsConnected()) return 0;
+    if (id != IDM_PASTE && SelectionEmpty(screen)) return 0;
+    ReleaseHold();
+    return CommandNotImplemented();
+}
+
+// A hold the user asked for with Scroll Lock also turns Scroll Lock off,
+// whose resume request then finds nothing held.
+void CommandWindow::ReleaseHold() {
+    if (!session.hold.IsHeld()) return;
+    int requested = session.hold.HoldRequested();
+    session.RequestResume();
+    if (!requested) return;
+    ToggleScrollLock();
+    keyQueue.PumpKeys();
 }
 
 void CommandWindow::ToggleVerticalScrollBar() {

@@ -46,6 +46,8 @@ class CommandWindow : public StreamWindow {
     char lastMacro[LastMacroSize] = {};
 
   private:
+    LRESULT Paste(int id);
+    void ReleaseHold();
     void ToggleVerticalScrollBar();
     void ToggleSoftSize();
     bool WindowCorner(RECT& r);
