@@ -12,6 +12,6 @@ class ReceiveWindow {
     // Turns the emulator's recorded changes into repaints and places the
     // caret; called once per block shown.
     virtual void ShowChanges() {}
-    // Posts UM_DISCONNECTED: the host connection has ended.
+    // The host connection has ended: the window asks what to do next.
     virtual void PostDisconnected() {}
 };
