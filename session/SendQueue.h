@@ -52,7 +52,6 @@ class SendQueue {
     int PumpSendQueue();
     // The socket may take data again: the next pump tries it.
     void Wake() { waitingForSocket = 0; }
-    int WaitingForSocket() const { return waitingForSocket; }
 
   private:
     void SendPending();

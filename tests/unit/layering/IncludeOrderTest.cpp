@@ -14,8 +14,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::vector<std::string> ProjectFolders = {"app",      "emulator", "keyboard", "resources",
-                                                 "screen",   "session",  "textsvc",  "winlib"};
+const std::vector<std::string> ProjectFolders = {"app",    "emulator", "keyboard", "resources",
+                                                 "screen", "session",  "textsvc",  "winlib"};
 
 std::string TopFolder(const std::string& path) {
     return path.substr(0, path.find('/'));
