@@ -1,5 +1,7 @@
 #pragma once
 
+#include "screen/FrameMetrics.h"
+
 class Profile;
 
 struct WindowRect {
@@ -16,16 +18,6 @@ struct WindowSettings {
     int verticalScrollBar = 1; // VerticalScrollBar
     int autoFocus = 0;         // AutoFocus
     int softSize = 0;          // SoftSize
-};
-
-// The system metrics that the window's outer size is made of, in pixels.
-struct FrameMetrics {
-    int cxFrame = 0;   // SM_CXFRAME
-    int cyFrame = 0;   // SM_CYFRAME
-    int cxVScroll = 0; // SM_CXVSCROLL
-    int cyHScroll = 0; // SM_CYHSCROLL
-    int cyMenu = 0;    // SM_CYMENU
-    int cyCaption = 0; // SM_CYCAPTION
 };
 
 // The window as it is when the program ends.

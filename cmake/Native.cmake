@@ -14,11 +14,22 @@ foreach(name ${components})
     file(GLOB tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/unit/${name}/*.cpp)
     if(tests)
         add_executable(${name}_tests ${tests})
-        target_link_libraries(${name}_tests PRIVATE lumo_${name} GTest::gtest_main)
+        # A folder's tests may drive its code through the folders above it
+        # (keys through the session), so each program takes the whole core.
+        foreach(component ${components})
+            target_link_libraries(${name}_tests PRIVATE lumo_${component})
+        endforeach()
+        target_link_libraries(${name}_tests PRIVATE GTest::gtest_main)
         target_include_directories(${name}_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/unit)
         add_test(NAME ${name}_tests COMMAND ${name}_tests)
     endif()
 endforeach()
+
+# tests/unit/layering reads the #include lines of the source folders.
+add_executable(layering_tests ${PROJECT_SOURCE_DIR}/tests/unit/layering/IncludeOrderTest.cpp)
+target_link_libraries(layering_tests PRIVATE GTest::gtest_main)
+target_compile_definitions(layering_tests PRIVATE LUMO_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+add_test(NAME layering_tests COMMAND layering_tests)
 
 # tools/<name>.cpp make the developer tool <name>, linked with the whole core.
 file(GLOB tool_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tools/*.cpp)

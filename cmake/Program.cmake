@@ -11,9 +11,6 @@ file(GLOB winlib_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/winlib/*.cpp)
 add_library(lumo_winlib STATIC ${winlib_sources})
 target_include_directories(lumo_winlib PUBLIC ${PROJECT_SOURCE_DIR})
 target_compile_definitions(lumo_winlib PUBLIC WIN32_LEAN_AND_MEAN)
-if(TARGET lumo_app)
-    target_link_libraries(lumo_winlib PUBLIC lumo_app)
-endif()
 
 # The Win32 side of every folder; build folders (build/win32 among them) are
 # not sources.

@@ -3,6 +3,7 @@
 // within what the definition's size allows, and playing it never overfills
 // the key queue.
 
+#include "session/Session.h"
 #include "textsvc/MacroNotation.h"
 
 #include <cstdint>
@@ -22,7 +23,7 @@ void Check(bool condition) {
 // A connected host that never accepts a byte, so the codes stay queued.
 class StalledConnection : public Connection {};
 
-class NoReceiveWindow : public ReceiveWindow {};
+class NoSessionWindow : public SessionWindow {};
 
 void CheckExpansion(const char* text) {
     KeyCode codes[MaxCodes + 1];
@@ -44,14 +45,11 @@ void CheckExpansion(const char* text) {
 void CheckPlaying(const char* text) {
     StalledConnection connection;
     connection.connected = 1;
-    NoReceiveWindow receiveWindow;
-    ReceivePath receiver(receiveWindow);
-    receiver.Link(&connection);
-    SendQueueHost host;
-    SendQueue sendQueue(receiver, host);
-    HoldState hold(receiver);
+    NoSessionWindow sessionWindow;
+    Session session(sessionWindow);
+    session.Link(&connection);
     KeyQueueWindow window;
-    KeyQueue keys(sendQueue, hold, window);
+    KeyQueue keys(session, window);
     MacroWindow macroWindow;
     PlayMacro(text, keys, macroWindow);
     PlayMacro(text, keys, macroWindow);

@@ -24,25 +24,25 @@ KeyCode KeyQueue::TakeNext() {
 
 void KeyQueue::PumpKeys() {
     while (!IsEmpty()) {
-        if (sendQueue.IsSendBusy() || pauseActive) return;
+        if (sink.IsSendBusy() || pauseActive) return;
         KeyCode code = TakeNext();
-        if (holdState.IsHeld()) {
+        if (sink.IsHeld()) {
             // Held output swallows typing; only the resume request gets through.
-            if (code == ResumeMarker) window.RequestResume();
+            if (code == ResumeMarker) sink.RequestResume();
         } else if (IsByteCode(code)) {
-            sendQueue.QueueByte(static_cast<unsigned char>(code));
+            sink.QueueByte(static_cast<unsigned char>(code));
         } else {
-            sendQueue.FlushQueue();
+            sink.FlushQueue();
             ActOnMarker(code);
         }
     }
-    sendQueue.FlushQueue();
+    sink.FlushQueue();
 }
 
 void KeyQueue::ActOnMarker(KeyCode marker) {
     if (marker == HoldMarker) {
-        window.RequestHold();
-        sendQueue.FlushQueue();
+        sink.RequestHold();
+        sink.FlushQueue();
     } else if (marker == BreakMarker) {
         StartBreak();
     } else if (int seconds = PauseSeconds(marker)) {
@@ -51,25 +51,22 @@ void KeyQueue::ActOnMarker(KeyCode marker) {
 }
 
 void KeyQueue::StartBreak() {
-    Connection* connection = window.LinkedConnection();
-    if (!connection || !connection->connected) return;
-    connection->BeginBreak();
-    window.StartTimer(BreakTimerId, BreakMilliseconds);
+    if (sink.BeginBreak()) window.StartTimer(KeyTimer::Break, BreakMilliseconds);
 }
 
 // A pause whose timer cannot run is skipped rather than stopping the queue
 // for good.
 void KeyQueue::StartPause(int seconds) {
-    pauseActive = window.StartTimer(PauseTimerId, seconds * 1000) ? 1 : 0;
+    pauseActive = window.StartTimer(KeyTimer::Pause, seconds * 1000) ? 1 : 0;
 }
 
 void KeyQueue::PauseTimerFired() {
     pauseActive = 0;
-    window.StopTimer(PauseTimerId);
+    window.StopTimer(KeyTimer::Pause);
     PumpKeys();
 }
 
 void KeyQueue::BreakTimerFired() {
-    if (Connection* connection = window.LinkedConnection()) connection->EndBreak();
-    window.StopTimer(BreakTimerId);
+    sink.EndBreak();
+    window.StopTimer(KeyTimer::Break);
 }

@@ -1,14 +1,12 @@
 #pragma once
 
-#include "keyboard/HoldState.h"
 #include "keyboard/KeyCodes.h"
-#include "session/Connection.h"
-#include "session/SendQueue.h"
+#include "keyboard/KeySink.h"
 
-// Window timers that the key queue asks for.
-constexpr int BreakTimerId = 3;
+// The timers that the key queue asks of the window: the end of a break
+// signal and the end of a macro's pause.
+enum class KeyTimer { Break, Pause };
 constexpr int BreakMilliseconds = 300;
-constexpr int PauseTimerId = 5;
 
 // What the key queue needs from the terminal window.
 class KeyQueueWindow {
@@ -17,27 +15,18 @@ class KeyQueueWindow {
     // The platform's simple beep: a code did not fit into the queue.
     virtual void Beep() {}
     // Starts a window timer; 1 when it runs.
-    virtual int StartTimer(int, int) { return 0; }
-    virtual void StopTimer(int) {}
-    // The hold-on request: remember that the user asked for hold, hold
-    // output, repaint, update the title and lay the window out.
-    virtual void RequestHold() {}
-    // The hold-off request: forget the user's hold and leave scroll-back
-    // mode or release the hold, updating the title.
-    virtual void RequestResume() {}
-    // The connection the window is linked to, or null.
-    virtual Connection* LinkedConnection() { return nullptr; }
+    virtual int StartTimer(KeyTimer, int) { return 0; }
+    virtual void StopTimer(KeyTimer) {}
 };
 
 // The ring of key codes between the keyboard (and macros) and the send
-// queue. It holds at most 255 codes; the pump moves them on while the send
-// queue can take them and acts on the marker codes.
+// queue. It holds at most 255 codes; the pump moves them on to the sink
+// while its send queue can take them and acts on the marker codes.
 class KeyQueue {
   public:
     static constexpr int Size = 256;
 
-    KeyQueue(SendQueue& sendQueue, const HoldState& holdState, KeyQueueWindow& window)
-        : sendQueue(sendQueue), holdState(holdState), window(window) {}
+    KeyQueue(KeySink& sink, KeyQueueWindow& window) : sink(sink), window(window) {}
     KeyQueue(const KeyQueue&) = delete;
     KeyQueue& operator=(const KeyQueue&) = delete;
 
@@ -48,12 +37,12 @@ class KeyQueue {
     int IsEmpty() const { return readIndex == writeIndex; }
     int Count() const { return (writeIndex - readIndex + Size) % Size; }
 
-    // Moves codes into the send queue until the queue is empty, the send
-    // queue is busy or a pause runs.
+    // Moves codes to the sink until the queue is empty, the send queue is
+    // busy or a pause runs.
     void PumpKeys();
-    // Timer 5: the pause is over; carry on with the codes behind it.
+    // The pause is over; carry on with the codes behind it.
     void PauseTimerFired();
-    // Timer 3: the break signal ends.
+    // The break signal ends.
     void BreakTimerFired();
     int PauseActive() const { return pauseActive; }
 
@@ -63,8 +52,7 @@ class KeyQueue {
     void StartBreak();
     void StartPause(int seconds);
 
-    SendQueue& sendQueue;
-    const HoldState& holdState;
+    KeySink& sink;
     KeyQueueWindow& window;
     KeyCode codes[Size] = {};
     int readIndex = 0;

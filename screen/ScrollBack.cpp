@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "keyboard/VirtualKeys.h"
-
 namespace {
 
 int ClampedTarget(int code, int thumb, int cur, int max, int page) {
@@ -65,21 +63,6 @@ int ComputeHScroll(int code, int thumb, int rangeMin, int rangeMax, int pos) {
 int ScrollBackBarMax(int lineCount, int viewLines) {
     int max = lineCount - viewLines;
     return max > 0 ? max : 1;
-}
-
-ScrollKeyAction ScrollKeyFor(unsigned virtualKey, int ctrlHeld) {
-    const int vertical = 1, horizontal = 2;
-    switch (virtualKey) {
-    case VirtualKey::Prior: return {vertical, ScrollCode::PageUp};
-    case VirtualKey::Next: return {vertical, ScrollCode::PageDown};
-    case VirtualKey::End: return {ctrlHeld ? vertical : horizontal, ScrollCode::Bottom};
-    case VirtualKey::Home: return {ctrlHeld ? vertical : horizontal, ScrollCode::Top};
-    case VirtualKey::Left: return {horizontal, ScrollCode::LineUp};
-    case VirtualKey::Up: return {vertical, ScrollCode::LineUp};
-    case VirtualKey::Right: return {horizontal, ScrollCode::LineDown};
-    case VirtualKey::Down: return {vertical, ScrollCode::LineDown};
-    default: return {0, 0};
-    }
 }
 
 int ScrollBackView::Enter(ScreenBuffer& screen) {

@@ -53,13 +53,6 @@ int ComputeHScroll(int code, int thumb, int rangeMin, int rangeMax, int pos);
 // fits, so that the bar stays usable.
 int ScrollBackBarMax(int lineCount, int viewLines);
 
-// The scroll message a navigation key stands for while output is held.
-struct ScrollKeyAction {
-    int bar;  // 0: not a scroll key, 1: vertical, 2: horizontal
-    int code; // scroll code
-};
-ScrollKeyAction ScrollKeyFor(unsigned virtualKey, int ctrlHeld);
-
 // The grid's side of entering and leaving scroll-back mode.
 class ScrollBackView {
   public:

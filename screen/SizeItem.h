@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/WindowSettings.h"
+#include "screen/FrameMetrics.h"
 
 // The size item at the right end of the menu bar: the logical size as
 // columns x lines, its explanation, and the window size of the 80 x 24

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "session/ConnectionEvents.h"
+
 // The host connection as the rest of the program sees it. Every operation
 // has a do-nothing default so that a derived connection overrides only what
 // it needs; the Telnet connection over Windows Sockets is one, and the tests
@@ -18,9 +20,8 @@ class LineReport {
 
 class Connection {
   public:
-    // A new connection becomes the process's current connection.
-    Connection();
-    virtual ~Connection();
+    Connection() = default;
+    virtual ~Connection() = default;
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
@@ -40,10 +41,22 @@ class Connection {
     virtual void BeginBreak() {}
     virtual void EndBreak() {}
 
-    // The connection most recently constructed and still alive, or null.
-    static Connection* Current();
+    // Where the connection reports its link's failures and ends; until set,
+    // nowhere.
+    void SetEvents(ConnectionEvents* receiver) { events = receiver; }
+    ConnectionEvents& Events();
 
     int winsockStarted = 0;
     int connected = 0;
     WindowHandle window = nullptr;
+
+  private:
+    ConnectionEvents* events = nullptr;
+};
+
+// The session's reference to its connection, through which its receive and
+// send paths reach it.
+struct ConnectionLink {
+    Connection* connection = nullptr;
+    int Connected() const { return connection && connection->connected; }
 };

@@ -2,21 +2,17 @@
 
 #include <cstring>
 
-ReceivePath::ReceivePath(ReceiveWindow& window) : window(window) {}
-
-void ReceivePath::Link(Connection* link) {
-    connection = link;
-    receiveSize = link ? ReceiveBufferSize : 0;
-}
+ReceivePath::ReceivePath(ReceiveWindow& window, const OutputHold& hold, const ConnectionLink& link)
+    : window(window), hold(hold), link(link) {}
 
 int ReceivePath::PumpReceive() {
-    if (!dataReady || receivedCount > 0 || receiveSize == 0 || window.IsHeld()) return 0;
+    if (!dataReady || receivedCount > 0 || ReceiveSize() == 0 || hold.IsHeld()) return 0;
     // Echo bytes waiting at the front are shown first, ahead of the new
     // data; they were sent by this side and skip the Telnet engine.
     receivedCount = echoCount;
     echoCount = 0;
-    int space = receiveSize - receivedCount;
-    int received = connection->Receive(receiveBuffer + receivedCount, space);
+    int space = ReceiveSize() - receivedCount;
+    int received = link.connection->Receive(receiveBuffer + receivedCount, space);
     if (received > space) received = space;
     if (received < 0) {
         dataReady = 0;
@@ -36,12 +32,34 @@ int ReceivePath::PumpReceive() {
 }
 
 int ReceivePath::DisplayReceived(const char* bytes, int count) {
-    if (window.IsHeld()) {
-        window.DeferReceived(bytes, count);
+    if (hold.IsHeld()) {
+        DeferReceived(bytes, count);
         return 0;
     }
     window.ProcessReceived(bytes, count);
     return 1;
+}
+
+// Bytes beyond the store's capacity are dropped.
+int ReceivePath::DeferReceived(const char* bytes, int count) {
+    int room = DeferredCapacity - deferredCount;
+    int kept = count < 0 ? 0 : (count < room ? count : room);
+    if (kept > 0) std::memcpy(deferredData + deferredCount, bytes, kept);
+    deferredCount += kept;
+    return kept;
+}
+
+// Cleared before it is shown, so that a hold during the display defers
+// into an empty store.
+void ReceivePath::ReleaseDeferred() {
+    if (deferredCount > 0) {
+        char block[DeferredCapacity];
+        int count = deferredCount;
+        std::memcpy(block, deferredData, count);
+        deferredCount = 0;
+        DisplayReceived(block, count);
+    }
+    MarkDataReady();
 }
 
 void ReceivePath::ShowLocalLine(const char* text) {
@@ -51,12 +69,12 @@ void ReceivePath::ShowLocalLine(const char* text) {
 }
 
 int ReceivePath::EchoRoom() const {
-    return receivedCount == 0 && echoCount == 0 ? receiveSize : 0;
+    return receivedCount == 0 && echoCount == 0 ? ReceiveSize() : 0;
 }
 
 void ReceivePath::PlaceEcho(const char* bytes, int count) {
     if (count <= 0) return;
-    if (count > receiveSize) count = receiveSize;
+    if (count > ReceiveSize()) count = ReceiveSize();
     std::memmove(receiveBuffer, bytes, count);
     echoCount = count;
     MarkDataReady();

@@ -4,7 +4,8 @@ namespace {
 const char SendErrorText[] = "Send error";
 }
 
-SendQueue::SendQueue(ReceivePath& receiver, SendQueueHost& host) : receiver(receiver), host(host) {}
+SendQueue::SendQueue(ReceivePath& receiver, SendQueueHost& host, const ConnectionLink& link)
+    : receiver(receiver), host(host), link(link) {}
 
 void SendQueue::QueueByte(unsigned char byte) {
     if (count == Capacity) return;
@@ -15,6 +16,7 @@ void SendQueue::QueueByte(unsigned char byte) {
 void SendQueue::FlushQueue() {
     if (count == 0) return;
     sendBusy = 1;
+    Wake();
     PumpSendQueue();
 }
 
@@ -30,24 +32,27 @@ void SendQueue::ClearSendQueue() {
     count = 0;
     sentPosition = 0;
     sendBusy = 0;
+    waitingForSocket = 0;
 }
 
 int SendQueue::PumpSendQueue() {
-    Connection* connection = receiver.LinkedConnection();
-    if (!connection || !connection->connected) {
+    if (!link.Connected()) {
         ClearSendQueue();
         return 0;
     }
-    if (!sendBusy) return 0;
+    if (!sendBusy || waitingForSocket) return 0;
     if (count > sentPosition) {
         // With local echo, wait until the receive side has shown the last
-        // echo: the accepted bytes must go to the front of its buffer.
-        if (host.LocalEcho() && receiver.EchoRoom() == 0) return 1;
+        // echo: the accepted bytes must go to the front of its buffer. Held
+        // output shows nothing until the hold ends, whose display brings
+        // the idle loop back here.
+        if (host.LocalEcho() && receiver.EchoRoom() == 0)
+            return receiver.EchoWaitsForHold() ? 0 : 1;
         SendPending();
     }
     sendBusy = sentPosition < count;
     if (!sendBusy) ClearSendQueue();
-    return sendBusy;
+    return sendBusy && !waitingForSocket;
 }
 
 // One send attempt of the bytes not yet accepted.
@@ -55,7 +60,7 @@ void SendQueue::SendPending() {
     const char* pending = reinterpret_cast<const char*>(queue + sentPosition);
     int n = count - sentPosition;
     if (host.LocalEcho() && n > receiver.EchoRoom()) n = receiver.EchoRoom();
-    int accepted = receiver.LinkedConnection()->Send(pending, n);
+    int accepted = link.connection->Send(pending, n);
     if (accepted < 0) {
         host.ShowSendError(SendErrorText);
         count = 0;
@@ -63,6 +68,7 @@ void SendQueue::SendPending() {
         return;
     }
     if (accepted > n) accepted = n;
+    waitingForSocket = accepted == 0;
     if (host.LocalEcho()) receiver.PlaceEcho(pending, accepted);
     sentPosition += accepted;
 }

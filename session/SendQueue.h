@@ -14,14 +14,19 @@ class SendQueueHost {
 
 // The 256-byte queue of bytes the user sends: typed keys, macros, pastes and
 // uploads. Bytes are translated through the outgoing key table as they are
-// queued and handed to the connection from idle work, so that a socket that
-// would block never stalls the window. With local echo on, the bytes the
-// socket accepted are shown through the receive path.
+// queued and handed to the linked connection from idle work, so that a
+// socket that would block never stalls the window. With local echo on, the
+// bytes the socket accepted are shown through the receive path.
+//
+// A socket that would block is not polled: the queue waits, reporting no
+// work to the idle loop, until the connection's next socket event (the
+// socket can take data again) wakes it with Wake, or until more bytes are
+// flushed.
 class SendQueue {
   public:
     static constexpr int Capacity = 256;
 
-    SendQueue(ReceivePath& receiver, SendQueueHost& host);
+    SendQueue(ReceivePath& receiver, SendQueueHost& host, const ConnectionLink& link);
     SendQueue(const SendQueue&) = delete;
     SendQueue& operator=(const SendQueue&) = delete;
 
@@ -41,17 +46,23 @@ class SendQueue {
     int SendQueueCapacity() const { return Capacity; }
     // Discards the queued bytes.
     void ClearSendQueue();
-    // Hands queued bytes to the connection; 1 while bytes still wait.
+    // Hands queued bytes to the connection; 1 while bytes wait and another
+    // pass can move them, 0 when nothing is left or the queue waits for
+    // the socket (or for held echo to be shown).
     int PumpSendQueue();
+    // The socket may take data again: the next pump tries it.
+    void Wake() { waitingForSocket = 0; }
 
   private:
     void SendPending();
 
     ReceivePath& receiver;
     SendQueueHost& host;
+    const ConnectionLink& link;
     const unsigned char* keyTable = nullptr;
     unsigned char queue[Capacity];
     int count = 0;
     int sentPosition = 0;
     int sendBusy = 0;
+    int waitingForSocket = 0;
 };

@@ -66,6 +66,8 @@ bool Application::DoIdleWork(int) {
     return false;
 }
 
+void Application::TakeCommandLine(const char*, char*) {}
+
 int Application::ExitCode() {
     return static_cast<int>(currentMessage.wParam);
 }
@@ -78,9 +80,8 @@ int Application::Main(HINSTANCE instance_, HINSTANCE previous, char* commandLine
     showCommand = showCommand_;
     char programPath[MAX_PATH] = "";
     GetModuleFileNameA(nullptr, programPath, MAX_PATH);
-    MakeSettingsPath(programPath, settingsPath);
     char empty[1] = "";
-    SplitCommandLine(programPath, commandLine_ ? commandLine_ : empty, arguments);
+    TakeCommandLine(programPath, commandLine_ ? commandLine_ : empty);
     if (!previousInstance) {
         if (!RegisterLibraryClasses(instance)) return -1;
         if (!StartFirstInstance()) return -1;

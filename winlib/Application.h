@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include "app/CommandLine.h"
 #include "winlib/Object.h"
 
 class Window;
@@ -25,12 +24,14 @@ class Application : public Object {
     virtual bool FilterMessage(MSG* message);
     virtual bool DoIdleWork(int count);
     virtual int ExitCode();
+    // The program's own reading of its path and command line; nothing here.
+    virtual void TakeCommandLine(const char* programPath, char* commandLine);
 
-    // The entry sequence: stores the entry values, forms the settings path
-    // from the executable's name, splits the command line (in place) into
-    // the argument table, registers the library's window classes for the
-    // first instance, starts the program and runs the loop. Returns the
-    // process's exit code (-1 when start-up failed).
+    // The entry sequence: stores the entry values, hands the executable's
+    // path and the command line (which it may split in place) to
+    // TakeCommandLine, registers the library's window classes for the first
+    // instance, starts the program and runs the loop. Returns the process's
+    // exit code (-1 when start-up failed).
     int Main(HINSTANCE instance, HINSTANCE previous, char* commandLine, int showCommand);
 
     HINSTANCE Instance() const { return instance; }
@@ -39,10 +40,6 @@ class Application : public Object {
     Window* MainWindow() const { return mainWindow; }
     void SetMainWindow(Window* window) { mainWindow = window; }
 
-    const ArgumentTable& Arguments() const { return arguments; }
-
-    char settingsPath[SettingsPathSize] = {};
-
   protected:
     HINSTANCE instance = nullptr;
     HINSTANCE previousInstance = nullptr;
@@ -50,5 +47,4 @@ class Application : public Object {
     int showCommand = SW_SHOWNORMAL;
     Window* mainWindow = nullptr;
     MSG currentMessage = {};
-    ArgumentTable arguments;
 };

@@ -73,8 +73,32 @@ LRESULT CommandWindow::HandleCommand(int id, HWND, int) {
     case IDM_VSCROLLBAR: ToggleVerticalScrollBar(); return 0;
     case IDM_SOFTSIZE: ToggleSoftSize(); return 0;
     case IDM_RESIZE80X24: ResizeTo80x24(); return 0;
+    case IDM_PASTE:
+    case IDM_PASTESELECTION:
+    case IDM_PASTESELQUOTED: return Paste(id);
     default: return CommandNotImplemented();
     }
+}
+
+// A paste needs a connection, and the selection pastes a selection; before
+// it starts, a hold ends so that the host's output resumes with it. The
+// sending itself is not built yet.
+LRESULT CommandWindow::Paste(int id) {
+    if (!session.IsConnected()) return 0;
+    if (id != IDM_PASTE && SelectionEmpty(screen)) return 0;
+    ReleaseHold();
+    return CommandNotImplemented();
+}
+
+// A hold the user asked for with Scroll Lock also turns Scroll Lock off,
+// whose resume request then finds nothing held.
+void CommandWindow::ReleaseHold() {
+    if (!session.hold.IsHeld()) return;
+    int requested = session.hold.HoldRequested();
+    session.RequestResume();
+    if (!requested) return;
+    ToggleScrollLock();
+    keyQueue.PumpKeys();
 }
 
 void CommandWindow::ToggleVerticalScrollBar() {
@@ -85,23 +109,6 @@ void CommandWindow::ToggleVerticalScrollBar() {
 void CommandWindow::ToggleSoftSize() {
     softSize = !softSize;
     Layout();
-}
-
-// Hold asked for from the keyboard lays the window out again.
-void CommandWindow::RequestHold() {
-    StreamWindow::RequestHold();
-    Layout();
-}
-
-// The hold-off request leaves scroll-back mode, which releases the hold
-// itself, or only releases the hold.
-void CommandWindow::RequestResume() {
-    if (!scrollBackMode) {
-        StreamWindow::RequestResume();
-        return;
-    }
-    holdRequested = 0;
-    LeaveScrollBack();
 }
 
 LRESULT CommandWindow::CommandNotImplemented() {
@@ -128,7 +135,7 @@ LRESULT CommandWindow::QueryEndSession() {
 }
 
 void CommandWindow::SelectAll() {
-    ::SelectAll(screen, scrollBackMode);
+    ::SelectAll(screen, ScrollBackMode());
     InvalidateRect(handle, nullptr, FALSE);
     UpdateWindow(handle);
 }
@@ -144,7 +151,7 @@ void CommandWindow::ClearLinesOffTop() {
 }
 
 HGLOBAL CommandWindow::CopySelection(int quoted, int toClipboard) {
-    return ::CopySelection(screen, scrollBackMode, quoted, toClipboard, handle);
+    return ::CopySelection(screen, ScrollBackMode(), quoted, toClipboard, handle);
 }
 
 void CommandWindow::ResetGeometry() {

@@ -26,11 +26,8 @@ class CommandWindow : public StreamWindow {
     void ReportSize() override {}
     void ResetGeometry() override;
 
-    // Geometry and scroll-back mode ask the window's switches and hold.
+    // Geometry asks the window's switches.
     int SoftSizeOn() const override { return softSize; }
-    int HoldRequested() override { return holdRequested; }
-    void RequestHold() override;
-    void RequestResume() override;
 
     // Edit commands.
     void SelectAll();
@@ -50,6 +47,8 @@ class CommandWindow : public StreamWindow {
     char lastMacro[LastMacroSize] = {};
 
   private:
+    LRESULT Paste(int id);
+    void ReleaseHold();
     void ToggleVerticalScrollBar();
     void ToggleSoftSize();
     bool WindowCorner(RECT& r);

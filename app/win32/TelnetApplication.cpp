@@ -38,6 +38,11 @@ bool TelnetApplication::StartFirstInstance() {
     return RegisterTerminalClass(instance);
 }
 
+void TelnetApplication::TakeCommandLine(const char* programPath, char* commandLine) {
+    MakeSettingsPath(programPath, settingsPath);
+    SplitCommandLine(programPath, commandLine, arguments);
+}
+
 // The arguments in upper case give the settings path ("-I"), the port
 // ("-P") and the host; the settings path is in effect before the window reads
 // any setting.
@@ -57,13 +62,15 @@ bool TelnetApplication::StartInstance() {
     if (!window) return false;
     SetMainWindow(window);
     window->SetBaseCaption(ProgramTitle);
+    window->programPath = arguments.programPath;
     if (!window->StartTerminal(showCommand)) {
         SetMainWindow(nullptr);
         delete window;
         return false;
     }
-    Connection* connection = Connection::Current();
-    if (connection && connection->Open(window->Handle(), settingsPath, window))
+    window->session.Link(&connection);
+    connection.SetEvents(window);
+    if (connection.Open(window->Handle(), settingsPath, window))
         window->ConnectAtStart(options.host, options.port);
     return true;
 }
@@ -76,7 +83,7 @@ TerminalWindow* TelnetApplication::Terminal() const {
 bool TelnetApplication::DoIdleWork(int) {
     TerminalWindow* window = Terminal();
     if (!window) return false;
-    int more = window->sendQueue.PumpSendQueue();
-    more |= window->PumpReceive();
+    int more = window->session.PumpSend();
+    more |= window->session.PumpReceive();
     return more != 0;
 }

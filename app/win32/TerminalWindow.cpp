@@ -6,7 +6,6 @@
 #include "app/win32/HostDialog.h"
 #include "resources/resource.h"
 #include "textsvc/SelectionCopy.h"
-#include "winlib/Application.h"
 
 TerminalWindow::TerminalWindow(Profile& settings) : EmulatorWindow(settings) {}
 
@@ -27,23 +26,20 @@ void TerminalWindow::SetSessionState(SessionState state) {
 void TerminalWindow::UpdateTitle() {
     if (!handle) return;
     char title[TitleSize];
-    MakeWindowTitle(title, titleBase, scrollBackMode, holdState.IsHeld());
+    MakeWindowTitle(title, titleBase, ScrollBackMode(), session.hold.IsHeld());
     SetWindowTextA(handle, title);
 }
 
-void TerminalWindow::RequestHold() {
-    EmulatorWindow::RequestHold();
-    UpdateTitle();
-}
-
-void TerminalWindow::RequestResume() {
-    EmulatorWindow::RequestResume();
+void TerminalWindow::HoldChanged(const HoldFlags& before) {
+    if (!before.holdRequested && session.hold.HoldRequested()) {
+        UpdateView();
+        Layout();
+    }
     UpdateTitle();
 }
 
 int TerminalWindow::IsConnected() {
-    Connection* connection = LinkedConnection();
-    return connection && connection->connected;
+    return session.IsConnected();
 }
 
 int TerminalWindow::RunHostDialog() {
@@ -54,7 +50,7 @@ int TerminalWindow::RunHostDialog() {
 // The title tells that an attempt started, whatever Connect returned: a
 // failure has shown its own message.
 void TerminalWindow::Connect() {
-    Connection* connection = Connection::Current();
+    Connection* connection = session.LinkedConnection();
     if (connection) connection->Connect(hostText, port);
     SetSessionState(SessionState::Trying);
 }
@@ -78,9 +74,7 @@ void TerminalWindow::ConnectCommand() {
 
 // Another copy of the program, without arguments: it asks for its host.
 void TerminalWindow::NewSession() {
-    Application* application = Application::Current();
-    const char* program = application ? application->Arguments().programPath : "";
-    if (WinExec(program, SW_SHOWNORMAL) < 32)
+    if (WinExec(programPath, SW_SHOWNORMAL) < 32)
         MessageBoxA(handle, "Cannot start new session", baseCaption, MB_OK | MB_ICONSTOP);
 }
 
@@ -118,7 +112,7 @@ LRESULT TerminalWindow::InitMenu(HMENU menu) {
     MenuConditions conditions;
     conditions.connected = IsConnected();
     conditions.selection = !SelectionEmpty(screen);
-    conditions.scrollBackMode = scrollBackMode;
+    conditions.scrollBackMode = ScrollBackMode();
     conditions.clipboardHasText = ClipboardHasText();
     conditions.multinational = emulator.multinational;
     conditions.rememberOrigin = rememberOrigin;

@@ -11,8 +11,6 @@
 // state.
 class TerminalWindow : public EmulatorWindow {
   public:
-    static constexpr UINT UM_CONNECTED = 1027;
-
     explicit TerminalWindow(Profile& settings);
 
     void SetBaseCaption(const char* caption);
@@ -24,9 +22,9 @@ class TerminalWindow : public EmulatorWindow {
     // Shows titleBase with the suffix of the scroll-back or hold mode.
     void UpdateTitle();
 
-    // Hold asked for or released from the keyboard: the title follows.
-    void RequestHold() override;
-    void RequestResume() override;
+    // Hold or scroll-back mode changed: the title follows, and a hold the
+    // user asked for lays the window out again.
+    void HoldChanged(const HoldFlags& before) override;
 
     LRESULT CommandHook(int id, HWND control, int notifyCode) override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -35,6 +33,8 @@ class TerminalWindow : public EmulatorWindow {
     int port = DefaultPort;
     char baseCaption[BaseCaptionSize] = {};
     char titleBase[TitleSize] = {};
+    // What "New session..." runs: the program path of the argument table.
+    const char* programPath = "";
 
   private:
     int IsConnected();

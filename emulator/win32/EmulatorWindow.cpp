@@ -3,6 +3,7 @@
 #include "app/SessionTitle.h"
 #include "app/TerminalOptions.h"
 #include "emulator/win32/TerminalSettingsDialog.h"
+#include "keyboard/ScrollKeys.h"
 #include "resources/resource.h"
 #include "screen/SizeItem.h"
 
@@ -18,7 +19,7 @@ int KeyHeld(int virtualKey) {
 // window's placement is prepared from the settings and the font.
 EmulatorWindow::EmulatorWindow(Profile& settings)
     : CommandWindow(settings), emulator(screen, ReadTerminalOptions(settings), this) {
-    sendQueue.SetKeyTable(emulator.charsets.keyTable);
+    session.sendQueue.SetKeyTable(emulator.charsets.keyTable);
     WindowSettings stored = {windowRect, rememberOrigin, verticalScrollBar, autoFocus, softSize};
     placement = PlaceWindow(stored, Geometry(), SystemFrameMetrics());
 }
@@ -38,7 +39,6 @@ bool EmulatorWindow::StartTerminal(const char* title, int showCommand) {
     Layout();
     ShowWindow(handle, showCommand);
     UpdateWindow(handle);
-    LinkReceiver();
     return true;
 }
 
@@ -54,8 +54,7 @@ void EmulatorWindow::CursorCell(int& row, int& col) {
 }
 
 void EmulatorWindow::SendReply(const char* text, int length) {
-    Connection* connection = LinkedConnection();
-    if (connection && connection->connected) connection->SendAll(text, length);
+    session.SendReply(text, length);
 }
 
 void EmulatorWindow::Beep() {
@@ -141,10 +140,13 @@ void EmulatorWindow::RunTerminalSettings() {
     emulator.ApplySettings(form.values, form.resetNeeded, form.charsetChanged);
 }
 
-// While output is held the navigation keys scroll the view through the
-// screen layer instead of being typed.
+// While output is held the navigation keys post scroll messages instead of
+// being typed; 1 when the key was one of them.
 int EmulatorWindow::ScrollKey(unsigned virtualKey) {
-    return BufferWindow::ScrollKey(virtualKey);
+    ScrollKeyAction action = ScrollKeyFor(virtualKey, KeyHeld(VK_CONTROL));
+    if (!action.bar || !handle) return 0;
+    PostMessageA(handle, action.bar == 1 ? WM_VSCROLL : WM_HSCROLL, action.code, 0);
+    return 1;
 }
 
 KeyContext EmulatorWindow::KeyboardContext() const {
@@ -158,7 +160,7 @@ KeyContext EmulatorWindow::KeyboardContext() const {
     context.modes.keypadMode = emulator.keypadMode;
     context.modes.bsSendsCtrlH = emulator.bsSendsCtrlH;
     context.modes.homeSendsCtrlA = emulator.homeSendsCtrlA;
-    context.modes.hold = holdState.IsHeld();
+    context.modes.hold = session.hold.IsHeld();
     return context;
 }
 

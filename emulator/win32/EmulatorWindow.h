@@ -13,15 +13,12 @@
 class EmulatorWindow : public CommandWindow, public EmulatorHost, private HeldKeyScroller {
   public:
     static constexpr const char* ClassName = "LUMO32";
-    // Posted when a menu closes in help mode; it arrives after the command
-    // that the menu posted, if any, and ends help mode.
-    static constexpr UINT UM_ENDHELPMODE = WM_USER + 4;
 
     explicit EmulatorWindow(Profile& settings);
     ~EmulatorWindow() override;
 
-    // Creates the window at its prepared placement, lays it out, shows it
-    // with the show command and links the receive side to the connection.
+    // Creates the window at its prepared placement, lays it out and shows it
+    // with the show command.
     bool StartTerminal(const char* title, int showCommand);
 
     void ProcessInput(const char* bytes, int count) override;

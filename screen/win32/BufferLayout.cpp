@@ -51,7 +51,7 @@ void BufferWindow::Layout() {
     if (layingOut || !handle) return;
     layingOut = 1;
     int below = -1;
-    if (scrollBackMode) {
+    if (ScrollBackMode()) {
         below = screen.viewTop + screen.lines;
         LeaveScrollBack();
     }

@@ -96,7 +96,7 @@ void BufferWindow::StartBlinking() {
 }
 
 void BufferWindow::BlinkTick() {
-    if (blink.Tick(scrollBackMode)) DrawBlinkPhase(blink.Hidden());
+    if (blink.Tick(ScrollBackMode())) DrawBlinkPhase(blink.Hidden());
 }
 
 // Outputs one run. The first blinking run met starts the blink timer; the

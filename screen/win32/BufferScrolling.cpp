@@ -4,16 +4,14 @@
 #include <cstdlib>
 
 void BufferWindow::EnterScrollBack() {
-    if (scrollBackMode || !handle) return;
+    if (ScrollBackMode() || !handle) return;
     RevealBlinkingText();
     HideCaret(handle);
     scrollBack.Enter(screen);
-    scrollBackMode = 1;
-    SetHold(1);
+    Hold().EnterScrollBack();
     if (verticalScrollBar)
         SetScrollRange(handle, SB_VERT, 0,
                        ScrollBackBarMax(screen.store.LineCount(), screen.viewLines), FALSE);
-    UpdateTitle();
 }
 
 // At the bottom the view showed the live screen's text without its
@@ -26,24 +24,22 @@ void BufferWindow::LeaveScrollBack() {
     else
         RedrawRows(0, screen.lines - 1, 0, screen.columns - 1);
     ShowCaret(handle);
-    scrollBackMode = 0;
+    Hold().LeaveScrollBack();
     if (verticalScrollBar) {
         SetScrollRange(handle, SB_VERT, 0, LiveBarMax, FALSE);
         SetScrollPos(handle, SB_VERT, LiveBarMax, TRUE);
     }
-    SetHold(HoldRequested());
-    UpdateTitle();
 }
 
 void BufferWindow::OnVScroll(int code, int thumb) {
     VScrollInput in = {
-        code,           thumb,         screen.store.LineCount(), screen.lines, screen.viewLines,
-        screen.viewTop, scrollBackMode};
+        code,           thumb,           screen.store.LineCount(), screen.lines, screen.viewLines,
+        screen.viewTop, ScrollBackMode()};
     int rangeMin = 0;
     GetScrollRange(handle, SB_VERT, &rangeMin, &in.liveBarMax);
     VScrollMove move = ComputeVScroll(in);
     if (move.next != move.cur) {
-        if (!scrollBackMode) {
+        if (!ScrollBackMode()) {
             EnterScrollBack();
             if (verticalScrollBar) SetScrollRange(handle, SB_VERT, 0, move.max, FALSE);
         }
@@ -73,11 +69,4 @@ void BufferWindow::OnHScroll(int code, int thumb) {
     hScroll = next;
     SetScrollPos(handle, SB_HORZ, hScroll, TRUE);
     RedrawRows(0, screen.lines - 1, 0, screen.columns - 1);
-}
-
-int BufferWindow::ScrollKey(unsigned virtualKey) {
-    ScrollKeyAction action = ScrollKeyFor(virtualKey, GetKeyState(VK_CONTROL) < 0);
-    if (!action.bar || !handle) return 0;
-    PostMessageA(handle, action.bar == 1 ? WM_VSCROLL : WM_HSCROLL, action.code, 0);
-    return 1;
 }

@@ -5,10 +5,12 @@
 #include "app/DisplaySettings.h"
 #include "app/LoggingSettings.h"
 #include "app/WindowPlacement.h"
+#include "app/win32/WindowMessages.h"
 #include "screen/BlinkState.h"
 #include "screen/CellGeometry.h"
 #include "screen/ColorSchemes.h"
 #include "screen/FixedLayout.h"
+#include "screen/OutputHold.h"
 #include "screen/RenderRuns.h"
 #include "screen/ScreenBuffer.h"
 #include "screen/ScrollBack.h"
@@ -25,8 +27,6 @@ class Profile;
 // is destroyed.
 class BufferWindow : public FrameWindow, public ScreenView, private RunSink {
   public:
-    static constexpr UINT UM_STARTBLINK = WM_USER + 1; // a blinking run was drawn
-    static constexpr UINT_PTR BlinkTimerId = 4;
     static constexpr UINT BlinkMilliseconds = 300;
     static constexpr int NoAttribute = 12345; // no attribute selected into drawDc
 
@@ -97,21 +97,16 @@ class BufferWindow : public FrameWindow, public ScreenView, private RunSink {
     // live screen enters scroll-back mode, reaching the bottom leaves it.
     void OnVScroll(int code, int thumb);
     void OnHScroll(int code, int thumb);
-    // While output is held the navigation keys post scroll messages; 1
-    // when the key was one of them.
-    int ScrollKey(unsigned virtualKey);
     void EnterScrollBack();
     void LeaveScrollBack();
 
     // What the layers above provide to geometry and scroll-back mode.
     // Whether the logical size follows the window.
     virtual int SoftSizeOn() const { return 0; }
-    // Hold on or off; off shows the data that waited.
-    virtual void SetHold(int) {}
-    // Whether the user asked for hold from the keyboard.
-    virtual int HoldRequested() { return 0; }
-    // The window text: the title with the mode's suffix.
-    virtual void UpdateTitle() {}
+    // The hold of received output, owned by the session: scroll-back mode
+    // is one of its reasons.
+    virtual OutputHold& Hold() = 0;
+    int ScrollBackMode() { return Hold().ScrollBackMode(); }
     // The emulator's cursor cell, and moving its row when lines moved
     // between the screen and history.
     virtual void CursorCell(int& row, int& col) { row = col = 0; }
@@ -144,7 +139,6 @@ class BufferWindow : public FrameWindow, public ScreenView, private RunSink {
 
     LayoutState layout;
     int verticalScrollBar = 1;
-    int scrollBackMode = 0;
     ScrollBackView scrollBack;
     // Section "Logging", read at start and written back at exit.
     LoggingSettings logging;

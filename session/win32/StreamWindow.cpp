@@ -3,7 +3,13 @@
 #include "keyboard/KeyTranslation.h"
 #include "keyboard/VirtualKeys.h"
 
+#include <cstdio>
+
 namespace {
+
+UINT_PTR TimerIdOf(KeyTimer timer) {
+    return timer == KeyTimer::Break ? BreakTimerId : PauseTimerId;
+}
 
 // The platform's keyboard state, one byte per virtual key.
 struct KeyboardState {
@@ -15,24 +21,8 @@ struct KeyboardState {
 } // namespace
 
 StreamWindow::StreamWindow(Profile& settings)
-    : BufferWindow(settings), receiver(*this), holdState(receiver), sendQueue(receiver, *this),
-      keyQueue(sendQueue, holdState, *this), lockStates(KeyboardState().bytes) {}
-
-int StreamWindow::PumpReceive() {
-    return receiver.PumpReceive();
-}
-
-void StreamWindow::ShowLocalLine(const char* text) {
-    receiver.ShowLocalLine(text);
-}
-
-void StreamWindow::LinkReceiver() {
-    receiver.Link(Connection::Current());
-}
-
-void StreamWindow::DeferReceived(const char* bytes, int count) {
-    holdState.DeferReceived(bytes, count);
-}
+    : BufferWindow(settings), session(*this), keyQueue(session, *this),
+      lockStates(KeyboardState().bytes) {}
 
 void StreamWindow::ProcessReceived(const char* bytes, int count) {
     LogReceivedBytes(bytes, count);
@@ -48,31 +38,38 @@ void StreamWindow::PostDisconnected() {
     PostMessageA(handle, UM_DISCONNECTED, 0, 0);
 }
 
+void StreamWindow::ShowSendError(const char* text) {
+    MessageBoxA(handle, text, nullptr, MB_OK);
+}
+
 void StreamWindow::Beep() {
     MessageBeep(0xFFFFFFFF);
 }
 
-int StreamWindow::StartTimer(int id, int milliseconds) {
-    return handle && SetTimer(handle, id, milliseconds, nullptr) ? 1 : 0;
+int StreamWindow::StartTimer(KeyTimer timer, int milliseconds) {
+    return handle && SetTimer(handle, TimerIdOf(timer), milliseconds, nullptr) ? 1 : 0;
 }
 
-void StreamWindow::StopTimer(int id) {
-    KillTimer(handle, id);
+void StreamWindow::StopTimer(KeyTimer timer) {
+    KillTimer(handle, TimerIdOf(timer));
 }
 
-void StreamWindow::RequestHold() {
-    holdRequested = 1;
-    SetHold(1);
-    UpdateView();
+// A connect that could not start: no owner, the system's caption.
+void StreamWindow::ConnectFailed(const char* text) {
+    MessageBoxA(nullptr, text, nullptr, MB_OK | MB_ICONSTOP);
 }
 
-void StreamWindow::RequestResume() {
-    holdRequested = 0;
-    SetHold(0);
+// An exclamation beep, and while connecting the box that names the host.
+void StreamWindow::LinkClosed(const char* hostName, int whileConnecting) {
+    MessageBeep(MB_ICONEXCLAMATION);
+    if (!whileConnecting) return;
+    char text[160];
+    std::snprintf(text, sizeof text, "Cannot connect to %s", hostName);
+    MessageBoxA(handle, text, ConnectFailedCaption, MB_OK);
 }
 
-void StreamWindow::ShowSendError(const char* text) {
-    MessageBoxA(handle, text, nullptr, MB_OK);
+void StreamWindow::LinkEstablished() {
+    PostMessageA(handle, UM_CONNECTED, 0, 0);
 }
 
 void StreamWindow::ScrollLockChanged() {
@@ -138,7 +135,7 @@ LRESULT StreamWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     switch (message) {
     case WM_SETFOCUS: FocusCaret(1); return 0;
     case WM_KILLFOCUS: FocusCaret(0); return 0;
-    case UM_SOCKET: MarkDataReady(); return 0;
+    case UM_SOCKET: session.SocketEvent(); return 0;
     case WM_TIMER:
         if (wParam == BreakTimerId) {
             keyQueue.BreakTimerFired();

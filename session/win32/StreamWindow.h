@@ -1,59 +1,53 @@
 #pragma once
 
-#include "keyboard/HoldState.h"
 #include "keyboard/KeyQueue.h"
 #include "keyboard/LockStates.h"
 #include "screen/win32/BufferWindow.h"
-#include "session/Connection.h"
-#include "session/ReceivePath.h"
-#include "session/ReceiveWindow.h"
-#include "session/SendQueue.h"
+#include "session/ConnectionEvents.h"
+#include "session/Session.h"
 
-// The stream layer of the terminal window: the receive side (the 1024-byte
-// receive buffer and its pump, hold and the data deferred by it), the key
-// queue with the send queue it feeds, the keyboard's lock states and the
-// caret. What received bytes mean is the emulator layer's: ProcessInput.
+// The stream layer of the terminal window: it owns the session (the link to
+// the connection, the receive path, the send queue and the hold of output)
+// and the key queue that feeds it, keeps the keyboard's lock states and the
+// caret, and shows what the connection reports. What received bytes mean is
+// the emulator layer's: ProcessInput.
 class StreamWindow : public BufferWindow,
-                     public ReceiveWindow,
+                     public SessionWindow,
                      public KeyQueueWindow,
-                     public SendQueueHost,
+                     public ConnectionEvents,
                      public LineReport {
   public:
-    static constexpr UINT UM_SOCKET = 68;         // the socket has an event
-    static constexpr UINT UM_DISCONNECTED = 1026; // the host connection has ended
     static constexpr int CaretHeight = 2;
+    // The caption of the box that tells that a host could not be reached.
+    static constexpr const char* ConnectFailedCaption = "LUMO";
 
     explicit StreamWindow(Profile& settings);
 
     // Received data.
-    virtual int PumpReceive();
     virtual void ProcessInput(const char* bytes, int count) = 0;
     // Received bytes on their way to the emulator, for the log's
     // every-byte policy.
     virtual void LogReceivedBytes(const char*, int) {}
-    void MarkDataReady() { receiver.MarkDataReady(); }
-    void ShowLocalLine(const char* text);
-    // Links the receive side to the process's current connection; until
-    // then nothing is read.
-    void LinkReceiver();
-    void SetHold(int on) override { holdState.SetHold(on); }
+    void ShowLocalLine(const char* text) { session.receiver.ShowLocalLine(text); }
+    OutputHold& Hold() override { return session.hold; }
 
-    // The receive path's window.
-    int IsHeld() override { return holdState.IsHeld(); }
-    void DeferReceived(const char* bytes, int count) override;
+    // The session's window.
     void ProcessReceived(const char* bytes, int count) override;
     void ShowChanges() override;
     void PostDisconnected() override;
+    void ShowSendError(const char* text) override;
+    void LeaveScrollBack() override { BufferWindow::LeaveScrollBack(); }
 
     // The key queue's window.
     void Beep() override;
-    int StartTimer(int id, int milliseconds) override;
-    void StopTimer(int id) override;
-    void RequestHold() override;
-    void RequestResume() override;
-    Connection* LinkedConnection() override { return receiver.LinkedConnection(); }
+    int StartTimer(KeyTimer timer, int milliseconds) override;
+    void StopTimer(KeyTimer timer) override;
 
-    void ShowSendError(const char* text) override;
+    // The connection's reports.
+    void ConnectFailed(const char* text) override;
+    void LinkClosed(const char* hostName, int whileConnecting) override;
+    void LinkEstablished() override;
+    void LinkEnded() override { PostDisconnected(); }
     void ReportLine(const char* text) override { ShowLocalLine(text); }
 
     // Scroll Lock asks for hold or resume; paste toggles it to end a hold.
@@ -70,13 +64,10 @@ class StreamWindow : public BufferWindow,
     void Paint(PaintContext& context) override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-    ReceivePath receiver;
-    HoldState holdState;
-    SendQueue sendQueue;
+    Session session;
     KeyQueue keyQueue;
     LockStates lockStates;
     int caretExists = 0;
-    int holdRequested = 0;
 
   private:
     void MakeCaret();

@@ -23,8 +23,9 @@ constexpr int SendAllRetries = 16;
 constexpr int SendAllRounds = 50;
 constexpr DWORD SendAllPause = 10;
 
-constexpr long SocketEvents = FD_READ | FD_CONNECT | FD_CLOSE;
-constexpr char ConnectFailedCaption[] = "LUMO";
+// FD_WRITE tells a send queue that waits after a would-block that the
+// socket takes data again, so that the queue never polls.
+constexpr long SocketEvents = FD_READ | FD_WRITE | FD_CONNECT | FD_CLOSE;
 
 int StartWinsock() {
     if (winsockRunning) return 1;
@@ -149,7 +150,7 @@ int TelnetConnection::StartSocket(const void* address) {
 }
 
 int TelnetConnection::FailConnect(const char* text) {
-    MessageBoxA(nullptr, text, nullptr, MB_OK | MB_ICONSTOP);
+    Events().ConnectFailed(text);
     Close();
     return 0;
 }
@@ -166,7 +167,7 @@ int TelnetConnection::FailConnect(const char* format, const char* host) {
 int TelnetConnection::ConnectFailedEarly() {
     linkState = LinkState::Connecting;
     ReadFailed();
-    PostMessageA(AsWindow(window), UM_DISCONNECTED, 0, 0);
+    Events().LinkEnded();
     return 0;
 }
 
@@ -223,19 +224,14 @@ int TelnetConnection::Receive(char* buffer, int size) {
 
 void TelnetConnection::Established() {
     linkState = LinkState::Established;
-    PostMessageA(AsWindow(window), UM_CONNECTED, 0, 0);
+    Events().LinkEstablished();
     connected = 1;
 }
 
 // The host closed the connection or the socket failed. While connecting,
 // that means the connection could not be made, which the user is told.
 int TelnetConnection::ReadFailed() {
-    MessageBeep(MB_ICONEXCLAMATION);
-    if (linkState == LinkState::Connecting) {
-        char text[HostNameSize + 32];
-        std::snprintf(text, sizeof text, "Cannot connect to %s", hostName);
-        MessageBoxA(AsWindow(window), text, ConnectFailedCaption, MB_OK);
-    }
+    Events().LinkClosed(hostName, linkState == LinkState::Connecting);
     Close();
     return -1;
 }

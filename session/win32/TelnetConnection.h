@@ -2,22 +2,22 @@
 
 #include <windows.h>
 
+#include "app/win32/WindowMessages.h"
 #include "session/Connection.h"
 #include "session/TelnetEngine.h"
 
 // The Telnet connection over Windows Sockets 1.1 in its asynchronous,
-// message-driven form. Every socket event (connect complete, data, close)
-// is posted to the linked window as UM_SOCKET; the window only marks that
-// data may be ready, and the receive pump calls Receive from idle work.
-// Received blocks pass through the Telnet engine, whose replies go out at
-// once through SendAll. Everything runs on the window thread.
+// message-driven form. Every socket event (connect complete, data, room to
+// send again, close) is posted to the linked window as UM_SOCKET; the window
+// only marks that data may be ready and wakes a send queue that waits for
+// the socket, and the pumps call Receive and Send from idle work. Received
+// blocks pass through the Telnet engine, whose replies go out at once
+// through SendAll. Failures and the link's ends are reported through the
+// connection's events. Everything runs on the window thread.
 class TelnetConnection : public Connection {
   public:
     enum class LinkState { Idle, Connecting, Established };
 
-    static constexpr UINT UM_SOCKET = 68;
-    static constexpr UINT UM_DISCONNECTED = 0x402;
-    static constexpr UINT UM_CONNECTED = 0x403;
     static constexpr int HostNameSize = 128;
 
     TelnetConnection();

@@ -245,3 +245,40 @@ def test_without_connection_pastes_stay_grayed_f1_asks_for_help_and_shutdown_ask
     assert shutdown.wait(timeout=30) == 0
     lumo.wait_until(lambda: not program.running(), 20, what="the program to end")
     assert not os.path.exists(path)
+
+
+def right_clicks_show_no_box(program, probe, caption):
+    """Right click and Shift+right click, then File, Exit by keys: the first
+    box to show is the exit question, so the clicks showed none."""
+    lumo.xdotool("mousemove", *lumo.centre(program.window), "click", 1, "click", 3,
+                 "keydown", "shift", "click", 3, "keyup", "shift")
+    lumo.xdotool("key", "--delay", "100", "alt+f", "x")
+    box, texts = probe.message_box(caption)
+    assert texts == ["Are you sure you wish to exit?\\nThe window will be closed."]
+    probe.click(box["handle"], "Cancel")
+    probe.wait_gone(box["handle"])
+
+
+def test_right_click_pastes_nothing_without_a_connection_or_a_selection_and_ends_a_hold(
+        start_program, probe, host, settings_file):
+    ini, _ = settings_file("RIGHTCLICK.INI")
+    program = start_program("-I", ini)
+    cancel_host_dialog(probe)
+    probe.command(program.window["handle"], 205)  # a selection, but no connection
+    right_clicks_show_no_box(program, probe, "LUMO/NT")
+    program.stop()
+    lumo.wait_until(lambda: probe.find(cls="LUMO32") is None, 15, what="the first program to end")
+
+    program = connect(start_program, probe, host, ini)
+    caption = "LUMO/NT (127.0.0.1)"
+    right_clicks_show_no_box(program, probe, caption)  # a connection, but no selection
+    # With both, the hold ends before the paste, which is not built yet.
+    lumo.xdotool("key", "Scroll_Lock")
+    probe.wait_window(cls="LUMO32", title=caption + " - Hold")
+    probe.command(program.window["handle"], 205)
+    lumo.xdotool("click", 3)
+    box, texts = probe.message_box(caption)
+    assert texts == ["Command not implemented"]
+    assert probe.find(cls="LUMO32", title=caption)
+    probe.click(box["handle"], "OK")
+    probe.wait_gone(box["handle"])

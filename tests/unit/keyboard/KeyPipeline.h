@@ -1,12 +1,11 @@
 #pragma once
 
-// A terminal window's keyboard road for tests: key queue, hold, send queue
-// and receive path over a connection that records what it is sent.
+// A terminal window's keyboard road for tests: the key queue feeding a
+// session (send queue, hold, receive path) over a connection that records
+// what it is sent.
 
-#include "keyboard/HoldState.h"
 #include "keyboard/KeyQueue.h"
-#include "session/ReceivePath.h"
-#include "session/SendQueue.h"
+#include "session/Session.h"
 
 #include <string>
 #include <utility>
@@ -30,62 +29,61 @@ class RecordingConnection : public Connection {
     int acceptLimit = -1; // bytes accepted per send; -1 for all
 };
 
-class TestReceiveWindow : public ReceiveWindow {
+class TestSessionWindow : public SessionWindow {
   public:
-    // The hold state is built after the receive path it reports to.
-    explicit TestReceiveWindow(HoldState& hold) : hold(hold) {}
-    int IsHeld() override { return hold.IsHeld(); }
-    void DeferReceived(const char* bytes, int count) override { hold.DeferReceived(bytes, count); }
     void ProcessReceived(const char* bytes, int count) override { shown.append(bytes, count); }
+    void HoldChanged(const HoldFlags&) override { ++holdChanges; }
+    void LeaveScrollBack() override { ++scrollBackLeft; }
 
-    HoldState& hold;
     std::string shown;
+    int holdChanges = 0;
+    int scrollBackLeft = 0;
 };
 
-// The window side of the key queue; the hold requests act on the hold
-// state as the window geometry does.
-class TestKeyWindow : public KeyQueueWindow {
+// The session, counting the hold requests that reach it.
+class CountingSession : public Session {
   public:
-    TestKeyWindow(HoldState& hold, Connection* connection) : hold(hold), connection(connection) {}
-    void Beep() override { ++beeps; }
-    int StartTimer(int id, int milliseconds) override {
-        started.emplace_back(id, milliseconds);
-        return timersWork;
-    }
-    void StopTimer(int id) override { stopped.push_back(id); }
+    using Session::Session;
     void RequestHold() override {
         ++holdRequests;
-        hold.SetHold(1);
+        Session::RequestHold();
     }
     void RequestResume() override {
         ++resumeRequests;
-        hold.SetHold(0);
+        Session::RequestResume();
     }
-    Connection* LinkedConnection() override { return connection; }
-
-    HoldState& hold;
-    Connection* connection;
-    int beeps = 0;
-    int timersWork = 1;
     int holdRequests = 0;
     int resumeRequests = 0;
-    std::vector<std::pair<int, int>> started;
-    std::vector<int> stopped;
+};
+
+class TestKeyWindow : public KeyQueueWindow {
+  public:
+    void Beep() override { ++beeps; }
+    int StartTimer(KeyTimer timer, int milliseconds) override {
+        started.emplace_back(timer, milliseconds);
+        return timersWork;
+    }
+    void StopTimer(KeyTimer timer) override { stopped.push_back(timer); }
+
+    int beeps = 0;
+    int timersWork = 1;
+    std::vector<std::pair<KeyTimer, int>> started;
+    std::vector<KeyTimer> stopped;
 };
 
 struct KeyPipeline {
     KeyPipeline() {
         connection.connected = 1;
-        receiver.Link(&connection);
+        session.Link(&connection);
     }
     std::string Sent() const { return connection.log; }
 
     RecordingConnection connection;
-    TestReceiveWindow receiveWindow{hold};
-    ReceivePath receiver{receiveWindow};
-    SendQueueHost sendHost;
-    SendQueue sendQueue{receiver, sendHost};
-    HoldState hold{receiver};
-    TestKeyWindow window{hold, &connection};
-    KeyQueue keys{sendQueue, hold, window};
+    TestSessionWindow sessionWindow;
+    CountingSession session{sessionWindow};
+    SendQueue& sendQueue = session.sendQueue;
+    OutputHold& hold = session.hold;
+    ReceivePath& receiver = session.receiver;
+    TestKeyWindow window;
+    KeyQueue keys{session, window};
 };

@@ -82,6 +82,7 @@ TEST(KeyQueuePump, ABusySendQueueKeepsTheRestOfTheKeysWaiting) {
     road.keys.PumpKeys();
     EXPECT_EQ(road.keys.Count(), 2);
     road.connection.acceptLimit = -1;
+    road.session.SocketEvent();
     road.sendQueue.PumpSendQueue();
     road.keys.PumpKeys();
     EXPECT_EQ(road.Sent(), "abcd");
@@ -93,7 +94,7 @@ TEST(KeyQueuePump, XoffAndXonAreSentAndDoNotHoldTheDisplay) {
     road.keys.PumpKeys();
     EXPECT_EQ(road.Sent(), "\x13\x11");
     EXPECT_EQ(road.hold.IsHeld(), 0);
-    EXPECT_EQ(road.window.holdRequests, 0);
+    EXPECT_EQ(road.session.holdRequests, 0);
 }
 
 TEST(KeyQueuePump, WithoutAConnectionTypedKeysAreDiscarded) {
@@ -131,14 +132,14 @@ TEST(KeyQueuePause, CodesAfterAPauseWaitForItsTimerAndTypingFollowsThem) {
     road.keys.PumpKeys();
     EXPECT_EQ(road.Sent(), "ab");
     ASSERT_EQ(road.window.started.size(), 1u);
-    EXPECT_EQ(road.window.started[0], std::make_pair(PauseTimerId, 3000));
+    EXPECT_EQ(road.window.started[0], std::make_pair(KeyTimer::Pause, 3000));
     EXPECT_EQ(road.keys.PauseActive(), 1);
     road.keys.Enqueue('x');
     road.keys.PumpKeys();
     EXPECT_EQ(road.Sent(), "ab");
     road.keys.PauseTimerFired();
     EXPECT_EQ(road.Sent(), "abcdx");
-    EXPECT_EQ(road.window.stopped, std::vector<int>{PauseTimerId});
+    EXPECT_EQ(road.window.stopped, std::vector<KeyTimer>{KeyTimer::Pause});
     EXPECT_EQ(road.keys.PauseActive(), 0);
 }
 
@@ -167,7 +168,7 @@ TEST(KeyQueueHold, HoldMarkerRequestsHoldAndLaterKeysAreDiscarded) {
     road.keys.Enqueue(PauseMarkerFor(2));
     road.keys.PumpKeys();
     EXPECT_EQ(road.Sent(), "a");
-    EXPECT_EQ(road.window.holdRequests, 1);
+    EXPECT_EQ(road.session.holdRequests, 1);
     EXPECT_EQ(road.hold.IsHeld(), 1);
     EXPECT_TRUE(road.window.started.empty());
     EXPECT_TRUE(road.keys.IsEmpty());
@@ -175,14 +176,14 @@ TEST(KeyQueueHold, HoldMarkerRequestsHoldAndLaterKeysAreDiscarded) {
 
 TEST(KeyQueueHold, OnlyTheResumeMarkerGetsThroughAndKeysAfterItAreSent) {
     KeyPipeline road;
-    road.hold.SetHold(1);
+    road.hold.RequestHold();
     road.keys.EnqueueString("abc");
     road.keys.Enqueue(HoldMarker);
     road.keys.Enqueue(ResumeMarker);
     road.keys.EnqueueString("d");
     road.keys.PumpKeys();
-    EXPECT_EQ(road.window.resumeRequests, 1);
-    EXPECT_EQ(road.window.holdRequests, 0);
+    EXPECT_EQ(road.session.resumeRequests, 1);
+    EXPECT_EQ(road.session.holdRequests, 0);
     EXPECT_EQ(road.Sent(), "d");
 }
 
@@ -191,7 +192,7 @@ TEST(KeyQueueHold, ResumeWithoutHoldDoesNothing) {
     road.keys.Enqueue(ResumeMarker);
     road.keys.EnqueueString("x");
     road.keys.PumpKeys();
-    EXPECT_EQ(road.window.resumeRequests, 0);
+    EXPECT_EQ(road.session.resumeRequests, 0);
     EXPECT_EQ(road.Sent(), "x");
 }
 
@@ -203,10 +204,10 @@ TEST(KeyQueueBreak, BreakFlushesEarlierKeysThenRunsForItsTimer) {
     road.keys.PumpKeys();
     EXPECT_EQ(road.Sent(), "ab<BREAK>c");
     ASSERT_EQ(road.window.started.size(), 1u);
-    EXPECT_EQ(road.window.started[0], std::make_pair(BreakTimerId, BreakMilliseconds));
+    EXPECT_EQ(road.window.started[0], std::make_pair(KeyTimer::Break, BreakMilliseconds));
     road.keys.BreakTimerFired();
     EXPECT_EQ(road.Sent(), "ab<BREAK>c<END>");
-    EXPECT_EQ(road.window.stopped, std::vector<int>{BreakTimerId});
+    EXPECT_EQ(road.window.stopped, std::vector<KeyTimer>{KeyTimer::Break});
 }
 
 TEST(KeyQueueBreak, NoBreakWithoutAConnectedHost) {
@@ -214,7 +215,7 @@ TEST(KeyQueueBreak, NoBreakWithoutAConnectedHost) {
     road.connection.connected = 0;
     road.keys.Enqueue(BreakMarker);
     road.keys.PumpKeys();
-    road.window.connection = nullptr;
+    road.session.Link(nullptr);
     road.keys.Enqueue(BreakMarker);
     road.keys.PumpKeys();
     EXPECT_EQ(road.Sent(), "");

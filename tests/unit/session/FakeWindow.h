@@ -1,26 +1,19 @@
 #pragma once
 
-#include "session/ReceiveWindow.h"
-#include "session/SendQueue.h"
+#include "session/Session.h"
 
 #include <string>
 #include <vector>
 
 // A terminal window that records what the receive and send paths ask of it.
-class FakeWindow : public ReceiveWindow, public SendQueueHost {
+class FakeWindow : public SessionWindow {
   public:
-    int held = 0;
     int localEcho = 0;
-    std::vector<std::string> shown;    // blocks handed to the emulator
-    std::vector<std::string> deferred; // blocks kept while held
-    std::vector<std::string> errors;   // send error messages
+    std::vector<std::string> shown;  // blocks handed to the emulator
+    std::vector<std::string> errors; // send error messages
     int changesShown = 0;
     int disconnects = 0;
 
-    int IsHeld() override { return held; }
-    void DeferReceived(const char* bytes, int count) override {
-        deferred.emplace_back(bytes, count);
-    }
     void ProcessReceived(const char* bytes, int count) override {
         shown.emplace_back(bytes, count);
     }

@@ -11,10 +11,11 @@ class ReceivePathTest : public ::testing::Test {
   protected:
     FakeConnection link;
     FakeWindow window;
-    ReceivePath receiver{window};
+    Session session{window};
+    ReceivePath& receiver = session.receiver;
 
     void SetUp() override {
-        receiver.Link(&link);
+        session.Link(&link);
         receiver.MarkDataReady();
     }
 };
@@ -82,40 +83,41 @@ TEST_F(ReceivePathTest, EndedConnectionDropsWaitingEcho) {
 
 TEST_F(ReceivePathTest, NothingIsReadBeforeTheWindowIsLinked) {
     FakeWindow other;
-    ReceivePath unlinked{other};
+    Session otherSession{other};
+    ReceivePath& unlinked = otherSession.receiver;
     unlinked.MarkDataReady();
     EXPECT_EQ(unlinked.PumpReceive(), 0);
     EXPECT_EQ(unlinked.EchoRoom(), 0);
 }
 
 TEST_F(ReceivePathTest, NothingIsReadWhileHeld) {
-    window.held = 1;
+    session.hold.RequestHold();
     link.receiveScript = {"data"};
     EXPECT_EQ(receiver.PumpReceive(), 0);
     EXPECT_TRUE(link.receiveSizes.empty());
     EXPECT_TRUE(receiver.DataReady());
-    window.held = 0;
+    session.hold.Resume();
     EXPECT_EQ(receiver.PumpReceive(), 1);
     EXPECT_EQ(window.shown, std::vector<std::string>{"data"});
 }
 
 TEST_F(ReceivePathTest, DisplayWhileHeldDefersTheBlock) {
-    window.held = 1;
+    session.hold.EnterScrollBack();
     EXPECT_EQ(receiver.DisplayReceived("later", 5), 0);
-    EXPECT_EQ(window.deferred, std::vector<std::string>{"later"});
+    EXPECT_EQ(receiver.DeferredCount(), 5);
     EXPECT_TRUE(window.shown.empty());
-    window.held = 0;
+    session.hold.LeaveScrollBack();
     EXPECT_EQ(receiver.DisplayReceived("now", 3), 1);
-    EXPECT_EQ(window.shown, std::vector<std::string>{"now"});
+    EXPECT_EQ(window.shown, (std::vector<std::string>{"later", "now"}));
 }
 
 TEST_F(ReceivePathTest, LocalLineIsShownEvenWhileHeld) {
-    window.held = 1;
+    session.hold.RequestHold();
     receiver.ShowLocalLine("Using WSOCK32.DLL");
     EXPECT_EQ(window.AllShown(), "Using WSOCK32.DLL\r\n");
     EXPECT_EQ(window.changesShown, 1);
-    EXPECT_TRUE(window.deferred.empty());
-    EXPECT_EQ(window.held, 1);
+    EXPECT_EQ(receiver.DeferredCount(), 0);
+    EXPECT_EQ(session.hold.IsHeld(), 1);
 }
 
 TEST_F(ReceivePathTest, EchoRoomIsTheWholeBufferOnlyWhenItIsFree) {
@@ -126,20 +128,14 @@ TEST_F(ReceivePathTest, EchoRoomIsTheWholeBufferOnlyWhenItIsFree) {
     EXPECT_EQ(receiver.EchoRoom(), 1024);
 }
 
-TEST(ConnectionTest, DefaultsDoNothingAndTheNewestIsCurrent) {
-    {
-        Connection first;
-        EXPECT_EQ(Connection::Current(), &first);
-        char buffer[4] = {};
-        EXPECT_EQ(first.Open(nullptr, "lumo.ini", nullptr), 0);
-        EXPECT_EQ(first.Connect("host", 23), 0);
-        EXPECT_EQ(first.Send("ab", 2), 0);
-        EXPECT_EQ(first.Receive(buffer, 4), 0);
-        EXPECT_EQ(first.connected, 0);
-        Connection second;
-        EXPECT_EQ(Connection::Current(), &second);
-    }
-    EXPECT_EQ(Connection::Current(), nullptr);
+TEST(ConnectionTest, DefaultsDoNothing) {
+    Connection first;
+    char buffer[4] = {};
+    EXPECT_EQ(first.Open(nullptr, "lumo.ini", nullptr), 0);
+    EXPECT_EQ(first.Connect("host", 23), 0);
+    EXPECT_EQ(first.Send("ab", 2), 0);
+    EXPECT_EQ(first.Receive(buffer, 4), 0);
+    EXPECT_EQ(first.connected, 0);
 }
 
 } // namespace

@@ -11,10 +11,11 @@ class SendQueueTest : public ::testing::Test {
   protected:
     FakeConnection link;
     FakeWindow window;
-    ReceivePath receiver{window};
-    SendQueue queue{receiver, window};
+    Session session{window};
+    ReceivePath& receiver = session.receiver;
+    SendQueue& queue = session.sendQueue;
 
-    void SetUp() override { receiver.Link(&link); }
+    void SetUp() override { session.Link(&link); }
 
     void QueueText(const std::string& text) {
         for (char c : text)
@@ -71,21 +72,29 @@ TEST_F(SendQueueTest, ByteQueuedWhileAFullQueueWaitsIsDropped) {
     QueueText(std::string(256, 'x'));
     EXPECT_TRUE(queue.IsSendBusy());
     queue.QueueByte('z');
+    session.SocketEvent();
     EXPECT_EQ(queue.PumpSendQueue(), 0);
     EXPECT_EQ(link.sent, std::string(256, 'x'));
 }
 
-TEST_F(SendQueueTest, WouldBlockKeepsTheBytesForTheNextPump) {
-    link.sendScript = {0, 0, 3};
+// A host that stops reading must not make the idle loop poll the socket:
+// after a would-block the pump reports no work until a socket event.
+TEST_F(SendQueueTest, AfterWouldBlockThePumpWaitsForTheSocketInsteadOfPolling) {
+    link.sendScript = {0, 3, 0};
     QueueText("abcdefg");
     queue.FlushQueue();
     EXPECT_TRUE(queue.IsSendBusy());
-    EXPECT_EQ(queue.PumpSendQueue(), 1);
-    EXPECT_EQ(queue.PumpSendQueue(), 1); // 3 accepted
+    EXPECT_EQ(queue.PumpSendQueue(), 0);
+    EXPECT_EQ(queue.PumpSendQueue(), 0);
+    EXPECT_EQ(link.sendSizes, std::vector<int>{7});
+    session.SocketEvent();
+    EXPECT_EQ(queue.PumpSendQueue(), 1); // 3 accepted, the rest may go at once
+    EXPECT_EQ(queue.PumpSendQueue(), 0); // would block again
     EXPECT_EQ(link.sent, "abc");
+    session.SocketEvent();
     EXPECT_EQ(queue.PumpSendQueue(), 0);
     EXPECT_EQ(link.sent, "abcdefg");
-    EXPECT_EQ(link.sendSizes, (std::vector<int>{7, 7, 7, 4}));
+    EXPECT_EQ(link.sendSizes, (std::vector<int>{7, 7, 4, 4}));
     EXPECT_FALSE(queue.IsSendBusy());
 }
 
@@ -114,7 +123,7 @@ TEST_F(SendQueueTest, WithoutAConnectionFlushedBytesAreDiscarded) {
 }
 
 TEST_F(SendQueueTest, UnlinkedWindowDiscardsTheQueue) {
-    receiver.Link(nullptr);
+    session.Link(nullptr);
     QueueText("abc");
     queue.FlushQueue();
     EXPECT_FALSE(queue.IsSendBusy());
@@ -144,6 +153,7 @@ TEST_F(SendQueueTest, SendStringWhileBusySendsNothing) {
     queue.FlushQueue();
     queue.SendString("text");
     EXPECT_EQ(link.sendSizes.size(), 2u); // one retry of the waiting byte, nothing more
+    session.SocketEvent();
     EXPECT_EQ(queue.PumpSendQueue(), 0);
     EXPECT_EQ(link.sent, "k");
 }
@@ -152,6 +162,7 @@ TEST_F(SendQueueTest, SendStringLongerThanABlockedQueueLosesTheRest) {
     link.sendScript = {0, 0};
     queue.SendString(std::string(300, 'q').c_str());
     EXPECT_TRUE(queue.IsSendBusy());
+    session.SocketEvent();
     EXPECT_EQ(queue.PumpSendQueue(), 0);
     EXPECT_EQ(link.sent, std::string(256, 'q'));
 }
@@ -182,8 +193,9 @@ TEST_F(LocalEchoTest, OnlyAcceptedBytesAreEchoedInOrder) {
     EXPECT_EQ(queue.PumpSendQueue(), 1); // the echo "ab" waits to be shown
     EXPECT_EQ(link.sendSizes.size(), 1u);
     receiver.PumpReceive();
-    EXPECT_EQ(queue.PumpSendQueue(), 1); // would block: nothing echoed
+    EXPECT_EQ(queue.PumpSendQueue(), 0); // would block: nothing echoed
     EXPECT_EQ(receiver.EchoCount(), 0);
+    session.SocketEvent();
     EXPECT_EQ(queue.PumpSendQueue(), 0);
     receiver.PumpReceive();
     EXPECT_EQ(window.AllShown(), "abcde");
@@ -208,17 +220,17 @@ TEST_F(LocalEchoTest, EchoBytesSkipTheTelnetEngine) {
     EXPECT_TRUE(link.writes.empty());
 }
 
-TEST_F(LocalEchoTest, WhileHeldOneEchoWaitsAndFurtherSendingPauses) {
-    window.held = 1;
+TEST_F(LocalEchoTest, WhileHeldOneEchoWaitsAndSendingPausesWithoutPolling) {
+    session.hold.RequestHold();
     QueueText("abc");
     queue.FlushQueue();
     EXPECT_EQ(receiver.EchoCount(), 3);
     QueueText("de");
     queue.FlushQueue();
-    EXPECT_EQ(queue.PumpSendQueue(), 1);
+    EXPECT_EQ(queue.PumpSendQueue(), 0);
     EXPECT_EQ(link.sent, "abc");
     EXPECT_EQ(receiver.PumpReceive(), 0);
-    window.held = 0;
+    session.hold.Resume();
     EXPECT_EQ(receiver.PumpReceive(), 1);
     EXPECT_EQ(queue.PumpSendQueue(), 0);
     receiver.PumpReceive();

@@ -98,7 +98,7 @@ TEST(PlayMacro, APauseHoldsTheRestAndTypingWaitsBehindIt) {
     CountingMacroWindow window;
     PlayMacro("one\\3two", road.keys, window);
     EXPECT_EQ(road.Sent(), "one");
-    EXPECT_EQ(road.window.started.back(), std::make_pair(PauseTimerId, 3000));
+    EXPECT_EQ(road.window.started.back(), std::make_pair(KeyTimer::Pause, 3000));
     road.keys.EnqueueString("!");
     road.keys.PumpKeys();
     road.keys.PauseTimerFired();
