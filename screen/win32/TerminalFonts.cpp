@@ -3,6 +3,7 @@
 #include "screen/win32/BufferWindow.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 #include "screen/FontSizes.h"
@@ -22,8 +23,7 @@ int FocusPixelsPerInch() {
 }
 
 void CopyFace(char* to, const char* from) {
-    std::strncpy(to, from, FontFaceSize - 1);
-    to[FontFaceSize - 1] = 0;
+    std::snprintf(to, FontFaceSize, "%s", from);
 }
 
 SchemeColors SystemColors() {
@@ -36,7 +36,7 @@ SchemeColors SystemColors() {
 void BufferWindow::InitFontFromSettings() {
     logFont = LOGFONTA();
     logFont.lfHeight = FontHeightForPoints(fontSize, FocusPixelsPerInch());
-    std::strncpy(logFont.lfFaceName, fontFace, LF_FACESIZE - 1);
+    std::snprintf(logFont.lfFaceName, LF_FACESIZE, "%s", fontFace);
     logFont.lfCharSet = ANSI_CHARSET;
     logFont.lfQuality = DEFAULT_QUALITY;
     logFont.lfWeight = FW_NORMAL;
