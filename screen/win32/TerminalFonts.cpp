@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 
 #include "screen/FontSizes.h"
 #include "screen/win32/ColorSchemeDialog.h"
