@@ -1,0 +1,174 @@
+#include "screen/MouseSelection.h"
+
+#include "screen/RenderRuns.h"
+#include "screen/ScreenTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+TEST(PointToCellTest, MapsClientPixelsThroughOffsets) {
+    struct Case {
+        CellOffsets at;
+        int viewTop, x, y;
+        int line, col;
+    } cases[] = {
+        {{8, 16, 0, 0}, 0, 0, 0, 0, 0},
+        {{8, 16, 0, 0}, 100, 15, 31, 101, 1},
+        {{8, 16, 0, 0}, 100, 16, 32, 102, 2},
+        {{8, 16, 4, 3}, 10, 7, 0, 13, 4},    // first shown row and horizontal offset
+        {{8, 16, 0, 0}, 10, -1, -1, 9, 0},   // left of and above the client area
+        {{8, 16, 0, 0}, 0, 5000, 0, 0, 132}, // far right stops after the last cell
+    };
+    for (const Case& c : cases) {
+        SelectionPoint p = PointToCell(c.at, c.viewTop, c.x, c.y);
+        EXPECT_EQ(p.line, c.line) << c.x << "," << c.y;
+        EXPECT_EQ(p.col, c.col) << c.x << "," << c.y;
+    }
+}
+
+TEST(ClampDragPointTest, PutsOutsidePointsOnTheEdgeAndAsksForScrolls) {
+    struct Case {
+        int x, y;
+        DragPoint want;
+    } cases[] = {
+        {10, 10, {10, 10, 0, 0}},   {10, -3, {10, 0, -1, 0}}, {10, 200, {10, 199, 1, 0}},
+        {10, 199, {10, 199, 0, 0}}, {-1, 10, {0, 10, 0, -1}}, {640, 10, {639, 10, 0, 1}},
+        {-5, 300, {0, 199, 1, -1}}, {639, 0, {639, 0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        DragPoint p = ClampDragPoint(c.x, c.y, 640, 200);
+        EXPECT_EQ(p.x, c.want.x);
+        EXPECT_EQ(p.y, c.want.y);
+        EXPECT_EQ(p.vertical, c.want.vertical) << c.x << "," << c.y;
+        EXPECT_EQ(p.horizontal, c.want.horizontal) << c.x << "," << c.y;
+    }
+}
+
+class MouseSelectionTest : public ScreenFixture {
+  protected:
+    std::string Bounds() const {
+        return std::to_string(screen.selStartLine) + ":" + std::to_string(screen.selStartCol) +
+               "-" + std::to_string(screen.selEndLine) + ":" + std::to_string(screen.selEndCol);
+    }
+    MouseSelection mouse;
+};
+
+TEST_F(MouseSelectionTest, DragRunsFromTheAnchorWhicheverWayItGoes) {
+    struct Case {
+        SelectionPoint to;
+        const char* want;
+    } cases[] = {
+        {{7, 20}, "5:10-7:20"}, // down
+        {{5, 14}, "5:10-5:14"}, // right on the anchor's line
+        {{5, 10}, "5:10-5:10"}, // back onto the anchor: empty
+        {{5, 3}, "5:3-5:10"},   // left: the point becomes the start
+        {{2, 40}, "2:40-5:10"}, // up
+    };
+    mouse.Start(screen, {5, 10});
+    EXPECT_EQ(Bounds(), "5:10-5:10");
+    for (const Case& c : cases) {
+        mouse.Track(screen, c.to);
+        EXPECT_EQ(Bounds(), c.want);
+    }
+}
+
+TEST_F(MouseSelectionTest, ShiftClickMovesTheNearerEnd) {
+    mouse.Start(screen, {5, 10});
+    mouse.Track(screen, {7, 20});
+    mouse.dragging = 0;
+    struct Case {
+        SelectionPoint at;
+        const char* want;
+    } cases[] = {
+        {{9, 2}, "5:10-9:2"}, // after the start: the end moves
+        {{3, 4}, "3:4-9:2"},  // before the start: the start moves
+        {{3, 4}, "3:4-3:4"},  // on the start: it counts as after, the end moves
+    };
+    for (const Case& c : cases) {
+        mouse.Track(screen, c.at);
+        EXPECT_EQ(Bounds(), c.want);
+    }
+}
+
+int TestWordChar(unsigned char ch) {
+    return std::isalnum(ch) || ch == 0xE4; // an accented letter of the current set
+}
+
+TEST_F(MouseSelectionTest, DoubleClickTakesLettersAndDigitsAroundTheClick) {
+    std::string line = "cd /usr/lib.so.2 x\xE4y   end";
+    struct Case {
+        int col;
+        const char* want;
+    } cases[] = {
+        {0, "3:0-3:2"},    {1, "3:0-3:2"},    {2, "3:2-3:2"},    // space: empty at the click
+        {3, "3:3-3:4"},    {5, "3:4-3:7"},    {8, "3:8-3:11"},   // "/" alone; "usr"; "lib"
+        {11, "3:11-3:12"}, {13, "3:12-3:14"}, {15, "3:15-3:16"}, // "." alone; "so"; "2"
+        {18, "3:17-3:20"}, {24, "3:23-3:26"}, {26, "3:26-3:26"}, // "x\xE4y"; "end"; past the text
+        {60, "3:60-3:60"},
+    };
+    for (const Case& c : cases) {
+        mouse.ignoreNextUp = 0;
+        mouse.SelectWord(screen, {3, c.col}, Counted(line).data(), TestWordChar);
+        EXPECT_EQ(Bounds(), c.want) << "col " << c.col;
+        EXPECT_EQ(mouse.ignoreNextUp, 1);
+        if (screen.selStartCol == screen.selEndCol) continue;
+        EXPECT_EQ(mouse.anchorLine, 3);
+        EXPECT_EQ(mouse.anchorCol, screen.selStartCol);
+    }
+}
+
+TEST_F(MouseSelectionTest, TimerRunsOnlyWhileTheDragScrolls) {
+    EXPECT_EQ(mouse.AutoScroll(0), TimerChange::None);
+    EXPECT_EQ(mouse.AutoScroll(1), TimerChange::Start);
+    EXPECT_EQ(mouse.AutoScroll(1), TimerChange::None);
+    EXPECT_EQ(mouse.AutoScroll(0), TimerChange::Stop);
+    EXPECT_EQ(mouse.autoScrollOn, 0);
+}
+
+// Which cells of the screen's rows show the highlight.
+std::vector<std::vector<bool>> Highlight(const ScreenBuffer& screen) {
+    std::vector<std::vector<bool>> shown(screen.lines, std::vector<bool>(LineWidth));
+    for (int row = 0; row < screen.lines; ++row) {
+        SelectedSpan span = SelectedColumns(screen, row);
+        for (int col = std::max(span.from, 0); col < std::min(span.to, LineWidth); ++col)
+            shown[row][col] = true;
+    }
+    return shown;
+}
+
+// Random drags and Shift-clicks over rows of text, with the view at the
+// top of the history or above it: every cell whose highlight changed lies
+// in the rows and columns the change asks to redraw.
+TEST_F(MouseSelectionTest, RedrawCoversEveryCellWhoseHighlightChanged) {
+    for (int row = 0; row < screen.lines; ++row)
+        WriteText(screen, row, 0, std::string(row % 5 == 4 ? 0 : 10 + row * 3, 'a' + row % 26));
+    std::mt19937 random(7);
+    for (int viewTop : {0, 6}) {
+        screen.viewTop = viewTop;
+        for (int round = 0; round < 1200; ++round) {
+            if (round % 40 == 0) {
+                mouse.Start(screen, {viewTop + int(random() % 30) - 3, int(random() % 90)});
+            }
+            if (round % 40 == 30) mouse.dragging = 0;
+            auto before = Highlight(screen);
+            SelectionRedraw redraw =
+                mouse.Track(screen, {viewTop + int(random() % 30) - 3, int(random() % 90)});
+            auto after = Highlight(screen);
+            for (int row = 0; row < screen.lines; ++row)
+                for (int col = 0; col < LineWidth; ++col)
+                    if (before[row][col] != after[row][col]) {
+                        ASSERT_TRUE(row >= redraw.r1 && row <= redraw.r2 && col >= redraw.c1 &&
+                                    col <= redraw.c2)
+                            << "round " << round << " cell " << row << "," << col;
+                    }
+        }
+    }
+}
+
+} // namespace
