@@ -46,7 +46,8 @@ void BufferWindow::OnVScroll(int code, int thumb) {
         if (verticalScrollBar) SetScrollPos(handle, SB_VERT, move.next, TRUE);
         ShowViewMoved(move.next - move.cur);
     }
-    if (move.next == move.max) LeaveScrollBack();
+    // A drag keeps scroll-back mode when it scrolls to the newest lines.
+    if (move.next == move.max && !selection.dragging) LeaveScrollBack();
 }
 
 // A move of one line shifts the pixels and draws the row uncovered.

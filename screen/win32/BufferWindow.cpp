@@ -78,7 +78,16 @@ LRESULT BufferWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case UM_STARTBLINK: StartBlinking(); return 0;
     case WM_VSCROLL: OnVScroll(LOWORD(wParam), ThumbPosition(SB_VERT, wParam)); return 0;
     case WM_HSCROLL: OnHScroll(LOWORD(wParam), ThumbPosition(SB_HORZ, wParam)); return 0;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case WM_MOUSEMOVE:
+    case WM_CAPTURECHANGED: return HandleMouse(message, wParam, lParam);
     case WM_TIMER:
+        if (wParam == SelectionTimerId) {
+            TrackSelectionAtPointer(0);
+            return 0;
+        }
         if (wParam != BlinkTimerId) break;
         BlinkTick();
         return 0;

@@ -10,6 +10,7 @@
 #include "screen/CellGeometry.h"
 #include "screen/ColorSchemes.h"
 #include "screen/FixedLayout.h"
+#include "screen/MouseSelection.h"
 #include "screen/OutputHold.h"
 #include "screen/RenderRuns.h"
 #include "screen/ScreenBuffer.h"
@@ -29,6 +30,7 @@ class BufferWindow : public FrameWindow, public ScreenView, private RunSink {
   public:
     static constexpr UINT BlinkMilliseconds = 300;
     static constexpr int NoAttribute = 12345; // no attribute selected into drawDc
+    static constexpr UINT SelectionTimerMs = 100;
 
     explicit BufferWindow(Profile& settings);
     ~BufferWindow() override;
@@ -100,6 +102,16 @@ class BufferWindow : public FrameWindow, public ScreenView, private RunSink {
     void EnterScrollBack();
     void LeaveScrollBack();
 
+    // Mouse selection, at client points.
+    void StartSelection(int x, int y);
+    void TrackSelection(int x, int y);
+    void EndSelection(int x, int y);
+    void ExtendSelection(int x, int y);
+    void SelectWord(int x, int y);
+    void LeftButtonUp(int x, int y);
+    void TrackSelectionAtPointer(int ending);
+    LRESULT HandleMouse(UINT message, WPARAM wParam, LPARAM lParam);
+
     // What the layers above provide to geometry and scroll-back mode.
     // Whether the logical size follows the window.
     virtual int SoftSizeOn() const { return 0; }
@@ -140,6 +152,7 @@ class BufferWindow : public FrameWindow, public ScreenView, private RunSink {
     LayoutState layout;
     int verticalScrollBar = 1;
     ScrollBackView scrollBack;
+    MouseSelection selection;
     // Section "Logging", read at start and written back at exit.
     LoggingSettings logging;
 
@@ -162,6 +175,8 @@ class BufferWindow : public FrameWindow, public ScreenView, private RunSink {
     void ReturnToScrollBack(int below);
     void ShowViewMoved(int delta);
     int ThumbPosition(int bar, WPARAM wParam);
+    SelectionPoint CellAt(int x, int y) const;
+    void RedrawSelection(const SelectionRedraw& rows);
 
     RunMode runMode = RunMode::Normal;
     int layingOut = 0;
