@@ -38,6 +38,11 @@ void FileDialog::SetFilter(const char* text) {
     std::memset(filter + pairEnd, 0, FilterSize - pairEnd);
 }
 
+void FileDialog::SetCustomFilter(char* buffer, int size) {
+    request.lpstrCustomFilter = buffer;
+    request.nMaxCustFilter = buffer ? static_cast<DWORD>(size) : 0;
+}
+
 INT_PTR FileDialog::RunModal() {
     request.lpfnHook = CommonDialogHook;
     request.Flags |= OFN_ENABLEHOOK;

@@ -28,6 +28,11 @@ class FileDialog : public Dialog {
     const char* FileName() const { return fileName; }
     const char* FileTitle() const { return fileTitle; }
     const char* Filter() const { return filter; }
+    // A description and pattern of the caller's that the dialog offers
+    // first and updates to the pattern last used (size bytes).
+    void SetCustomFilter(char* buffer, int size);
+    // The dialog's caption instead of the system's "Open" or "Save As".
+    void SetTitle(const char* title) { request.lpstrTitle = title; }
 
   private:
     void SetFilter(const char* text);

@@ -66,6 +66,7 @@ LRESULT CommandWindow::HandleCommand(int id, HWND, int) {
     case IDM_COPYQUOTED: CopySelection(1, 1); return 0;
     case IDM_SELECTALL: SelectAll(); return 0;
     case IDM_CLEARLINES: ClearLinesOffTop(); return 0;
+    case IDM_UPLOAD: Upload(); return 0;
     case IDM_FONT: ChangeFont(); return 0;
     case IDM_COLORS: ChangeColors(); return 0;
     case IDM_REMEMBERPOS: rememberOrigin = !rememberOrigin; return 0;
@@ -81,13 +82,21 @@ LRESULT CommandWindow::HandleCommand(int id, HWND, int) {
 }
 
 // A paste needs a connection, and the selection pastes a selection; before
-// it starts, a hold ends so that the host's output resumes with it. The
-// sending itself is not built yet.
+// it starts, a hold ends so that the host's output resumes with it. A paste
+// that runs already goes on alone.
 LRESULT CommandWindow::Paste(int id) {
     if (!session.IsConnected()) return 0;
     if (id != IDM_PASTE && SelectionEmpty(screen)) return 0;
+    if (paste.Running()) {
+        MessageBeep(MB_OK);
+        return 0;
+    }
     ReleaseHold();
-    return CommandNotImplemented();
+    if (id == IDM_PASTE)
+        paste.StartClipboard(handle);
+    else
+        paste.StartSelection(CopySelection(id == IDM_PASTESELQUOTED, 0));
+    return 0;
 }
 
 // A hold the user asked for with Scroll Lock also turns Scroll Lock off,
@@ -152,6 +161,19 @@ void CommandWindow::ClearLinesOffTop() {
 
 HGLOBAL CommandWindow::CopySelection(int quoted, int toClipboard) {
     return ::CopySelection(screen, ScrollBackMode(), quoted, toClipboard, handle);
+}
+
+void CommandWindow::Upload() {
+    if (!session.IsConnected()) return;
+    if (paste.Running()) {
+        MessageBeep(MB_OK);
+        return;
+    }
+    paste.StartUpload(this);
+}
+
+int CommandWindow::PumpPaste() {
+    return paste.Pump(session.sendQueue, session.IsConnected(), this);
 }
 
 void CommandWindow::ResetGeometry() {

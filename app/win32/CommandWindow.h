@@ -2,6 +2,7 @@
 
 #include "app/WindowSettings.h"
 #include "session/win32/StreamWindow.h"
+#include "textsvc/win32/PasteRunner.h"
 
 // The command layer of the terminal window: the placement and switches of
 // section "Window", the general command handler, the exit and shutdown
@@ -34,6 +35,10 @@ class CommandWindow : public StreamWindow {
     void ClearLinesOffTop();
     HGLOBAL CopySelection(int quoted, int toClipboard);
 
+    // Paste and upload: one at a time, sent by the idle work's PumpPaste.
+    void Upload();
+    int PumpPaste();
+
     // A message box owned by the window and captioned with its title text;
     // returns the button chosen.
     int AskWithTitle(const char* text, UINT type);
@@ -45,6 +50,7 @@ class CommandWindow : public StreamWindow {
     int autoFocus;
     int softSize;
     char lastMacro[LastMacroSize] = {};
+    PasteRunner paste;
 
   private:
     LRESULT Paste(int id);

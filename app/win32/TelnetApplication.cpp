@@ -79,11 +79,13 @@ TerminalWindow* TelnetApplication::Terminal() const {
     return static_cast<TerminalWindow*>(mainWindow);
 }
 
-// Outgoing bytes first, then received ones; each step runs on every pass.
+// Outgoing bytes first, then received ones, then the next piece of a
+// paste; each step runs on every pass.
 bool TelnetApplication::DoIdleWork(int) {
     TerminalWindow* window = Terminal();
     if (!window) return false;
     int more = window->session.PumpSend();
     more |= window->session.PumpReceive();
+    more |= window->PumpPaste();
     return more != 0;
 }

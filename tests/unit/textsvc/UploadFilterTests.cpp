@@ -1,0 +1,45 @@
+#include "textsvc/UploadFilter.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+std::string Filter(const char* filter, int size) {
+    return std::string(filter, size);
+}
+
+TEST(UploadFilterTest, OffersThePatternUsedLastUnderAsBefore) {
+    char filter[UploadFilterSize + 1];
+    filter[UploadFilterSize] = '#';
+    InitUploadFilter(filter, UploadFilterSize);
+    EXPECT_EQ(Filter(filter, 6), std::string("\0*.*\0\0", 6));
+
+    // The dialog leaves the pattern it used as the second string.
+    ASSERT_EQ(RememberUploadPattern(filter, UploadFilterSize), 1);
+    EXPECT_EQ(Filter(filter, 21), std::string("As before (*.*)\0*.*\0\0", 21));
+    std::memcpy(filter + 16, "*.txt", 6);
+    ASSERT_EQ(RememberUploadPattern(filter, UploadFilterSize), 1);
+    EXPECT_EQ(Filter(filter, 25), std::string("As before (*.txt)\0*.txt\0\0", 25));
+    EXPECT_EQ(filter[UploadFilterSize], '#');
+}
+
+TEST(UploadFilterTest, KeepsAFilterItCannotRewrite) {
+    struct Case {
+        std::string filter;
+    } cases[] = {
+        {std::string("desc\0\0", 6)},                          // no pattern
+        {std::string("d\0", 2) + std::string(40, 'p') + '\0'}, // too long to appear twice
+        {std::string(UploadFilterSize, 'x')},                  // no terminator at all
+    };
+    for (const Case& c : cases) {
+        char filter[UploadFilterSize] = {};
+        c.filter.copy(filter, UploadFilterSize);
+        EXPECT_EQ(RememberUploadPattern(filter, UploadFilterSize), 0);
+        EXPECT_EQ(Filter(filter, static_cast<int>(c.filter.size())), c.filter);
+    }
+}
+
+} // namespace
