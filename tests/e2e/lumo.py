@@ -121,6 +121,10 @@ class Probe:
     def close(self, handle):
         self.run("close", handle)
 
+    def client(self, handle):
+        """The client area on the screen: (left, top, right, bottom)."""
+        return tuple(int(v) for v in self.run("client", handle)[0].split("\t"))
+
     def click(self, handle, text):
         self.run("click", handle, text)
 
@@ -174,6 +178,8 @@ class ScriptedHost:
         self.connections = 0
         self.client = None
         self.greeting = b""
+        self.read_size = 4096
+        self.read_pause = 0
         self.lock = threading.Lock()
         self.stopping = threading.Event()
         self.thread = threading.Thread(target=self._serve, daemon=True)
@@ -193,10 +199,19 @@ class ScriptedHost:
                 client.sendall(self.greeting)
             self._read(client)
 
+    def read_slowly(self, size, pause):
+        """Reads at most size bytes every pause seconds, with a small
+        receive buffer, so that the client's sending soon has to wait. Call
+        it before the client connects."""
+        self.read_size, self.read_pause = size, pause
+        self.listener.setsockopt(socket.SOL_SOCKET, socket.SO_RCVBUF, 2048)
+
     def _read(self, client):
         while not self.stopping.is_set():
+            if self.read_pause:
+                time.sleep(self.read_pause)
             try:
-                data = client.recv(4096)
+                data = client.recv(self.read_size)
             except socket.timeout:
                 continue
             except OSError:

@@ -9,6 +9,8 @@
 //                                   text; "init" sends WM_INITMENU first
 //   lumoprobe command HWND ID       posts WM_COMMAND ID
 //   lumoprobe close HWND            posts WM_CLOSE
+//   lumoprobe client HWND           the client area on the screen: left, top, right,
+//                                   bottom
 //   lumoprobe click HWND TEXT       clicks the child button whose text is TEXT
 //   lumoprobe stay                  keeps the Wine session and its desktop up until
 //                                   killed, so that the programs under test never
@@ -168,9 +170,19 @@ int Menu(HWND window, bool initialise) {
     return 0;
 }
 
+int ClientArea(HWND window) {
+    RECT r;
+    if (!GetClientRect(window, &r)) return 1;
+    POINT corner = {0, 0};
+    ClientToScreen(window, &corner);
+    std::printf("%ld\t%ld\t%ld\t%ld\n", corner.x, corner.y, corner.x + r.right,
+                corner.y + r.bottom);
+    return 0;
+}
+
 int Usage() {
     std::fprintf(stderr, "usage: lumoprobe windows | stay | children HWND | menu HWND | "
-                         "command HWND ID | close HWND | click HWND TEXT\n");
+                         "command HWND ID | close HWND | client HWND | click HWND TEXT\n");
     return 2;
 }
 
@@ -197,6 +209,7 @@ int main(int argc, char** argv) {
     }
     if (!std::strcmp(verb, "menu")) return Menu(window, argc > 3 && !std::strcmp(argv[3], "init"));
     if (!std::strcmp(verb, "close")) return PostMessageA(window, WM_CLOSE, 0, 0) ? 0 : 1;
+    if (!std::strcmp(verb, "client")) return ClientArea(window);
     if (argc < 4) return Usage();
     if (!std::strcmp(verb, "command"))
         return PostMessageA(window, WM_COMMAND, std::atoi(argv[3]), 0) ? 0 : 1;
