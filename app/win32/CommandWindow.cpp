@@ -172,7 +172,10 @@ void CommandWindow::Upload() {
     paste.StartUpload(this);
 }
 
+// Keys typed while the send queue was busy go out before the next piece;
+// without this they would wait for the next key message.
 int CommandWindow::PumpPaste() {
+    if (!keyQueue.IsEmpty() && !session.IsSendBusy()) keyQueue.PumpKeys();
     return paste.Pump(session.sendQueue, session.IsConnected(), this);
 }
 

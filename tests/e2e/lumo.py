@@ -125,6 +125,10 @@ class Probe:
         """The client area on the screen: (left, top, right, bottom)."""
         return tuple(int(v) for v in self.run("client", handle)[0].split("\t"))
 
+    def items(self, handle):
+        """The items of a combo box; the selected one starts with "*"."""
+        return self.run("items", handle)
+
     def click(self, handle, text):
         self.run("click", handle, text)
 

@@ -135,3 +135,56 @@ def test_working_dialog_shows_progress_and_cancel_stops_the_paste(
     # The clipboard is free for other programs.
     lumo.set_clipboard(b"after")
     assert lumo.clipboard() == b"after"
+
+
+def upload(probe, program, path):
+    """Chooses path in the Upload dialog; returns the file types it offered."""
+    lumo.xdotool("key", "alt+f", "sleep", "0.3", "key", "u")
+    dialog = probe.wait_window(cls="#32770", title="Upload")
+    types = [c for c in probe.children(dialog["handle"]) if c["cls"] == "ComboBox"]
+    texts = [item for combo in types for item in probe.items(combo["handle"])]
+    lumo.xdotool("type", "--delay", "20", path)
+    lumo.xdotool("key", "Return")
+    probe.wait_gone(dialog["handle"])
+    return texts
+
+
+def test_upload_sends_a_text_file_as_typed_while_the_window_keeps_working(
+        start_program, probe, host, settings_file):
+    folder = os.path.join(os.environ["WINEPREFIX"], "drive_c", "upload")
+    os.makedirs(folder, exist_ok=True)
+    files = {
+        # OEM text: the national letter reaches the host through the
+        # Finnish key table; Ctrl-Z and LF are dropped.
+        "first.txt": (b"caf\x84 line\r\nsecond\nthird\r\n\x1a", b"caf{ line\rsecondthird\r"),
+        # The upload ends at a zero byte.
+        "zero.txt": (b"before\r\n\x00after\r\n", b"before\r"),
+    }
+    for name, (data, _) in files.items():
+        with open(os.path.join(folder, name), "wb") as out:
+            out.write(data)
+    program = connect(start_program, probe, host, settings_file, "UPLOAD.INI", b"ready")
+    focus(probe, program)
+    first = upload(probe, program, "C:\\upload\\first.txt")
+    assert settled(host) == files["first.txt"][1]
+    # The next Upload offers the pattern used last under "As before (...)".
+    second = upload(probe, program, "C:\\upload\\zero.txt")
+    assert "As before (*.*)" not in first
+    assert any(text.startswith("As before (") for text in second), (first, second)
+    assert settled(host) == files["first.txt"][1] + files["zero.txt"][1]
+
+    # 3 MB to a slow host: the window takes keys meanwhile, which go out
+    # between the pieces; every byte of the file arrives once.
+    lines = big_text(3_000_000)
+    with open(os.path.join(folder, "big.txt"), "wb") as out:
+        out.write(b"\r\n".join(lines) + b"\r\n")
+    host.received.clear()
+    host.read_slowly(10, 0.05)
+    upload(probe, program, "C:\\upload\\big.txt")
+    dialog = working_dialog(probe)
+    lumo.xdotool("key", "--delay", "100", "Q", "Q", "Q")
+    host.read_slowly(65536, 0)
+    got = settled(host, quiet=2, timeout=180)
+    probe.wait_gone(dialog["handle"])
+    assert got.count(b"Q") == 3
+    assert got.replace(b"Q", b"") == b"\r".join(lines) + b"\r"

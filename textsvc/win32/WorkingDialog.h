@@ -19,6 +19,8 @@ class WorkingDialog : public Dialog {
     // the paste is complete.
     void ShowProgress(long long sent, long long total);
 
+    // The focus stays with the terminal: no control takes it.
+    bool HandleInitDialog() override { return false; }
     void HandleCancel() override;
     LRESULT HandleClose() override;
 

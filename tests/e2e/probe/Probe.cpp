@@ -11,6 +11,8 @@
 //   lumoprobe close HWND            posts WM_CLOSE
 //   lumoprobe client HWND           the client area on the screen: left, top, right,
 //                                   bottom
+//   lumoprobe items HWND            the items of a combo box, one a line; the selected
+//                                   one starts with "*"
 //   lumoprobe click HWND TEXT       clicks the child button whose text is TEXT
 //   lumoprobe stay                  keeps the Wine session and its desktop up until
 //                                   killed, so that the programs under test never
@@ -180,9 +182,28 @@ int ClientArea(HWND window) {
     return 0;
 }
 
+int ComboItems(HWND combo) {
+    LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
+    LRESULT selected = SendMessageW(combo, CB_GETCURSEL, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        // The system's dialogs are Unicode windows, whose items only the
+        // wide message reads whole across processes.
+        WCHAR wide[256] = L"";
+        char text[512] = "";
+        if (SendMessageW(combo, CB_GETLBTEXTLEN, i, 0) >= 256) continue;
+        SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(wide));
+        WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+        std::printf("%s", i == selected ? "*" : "");
+        PrintText(text);
+        std::printf("\n");
+    }
+    return count == CB_ERR ? 1 : 0;
+}
+
 int Usage() {
-    std::fprintf(stderr, "usage: lumoprobe windows | stay | children HWND | menu HWND | "
-                         "command HWND ID | close HWND | client HWND | click HWND TEXT\n");
+    std::fprintf(stderr,
+                 "usage: lumoprobe windows | stay | children HWND | menu HWND | "
+                 "command HWND ID | close HWND | client HWND | items HWND | click HWND TEXT\n");
     return 2;
 }
 
@@ -210,6 +231,7 @@ int main(int argc, char** argv) {
     if (!std::strcmp(verb, "menu")) return Menu(window, argc > 3 && !std::strcmp(argv[3], "init"));
     if (!std::strcmp(verb, "close")) return PostMessageA(window, WM_CLOSE, 0, 0) ? 0 : 1;
     if (!std::strcmp(verb, "client")) return ClientArea(window);
+    if (!std::strcmp(verb, "items")) return ComboItems(window);
     if (argc < 4) return Usage();
     if (!std::strcmp(verb, "command"))
         return PostMessageA(window, WM_COMMAND, std::atoi(argv[3]), 0) ? 0 : 1;
