@@ -6,6 +6,7 @@ records every byte, read fast or slowly."""
 
 import os
 import re
+import subprocess
 import time
 
 import lumo
@@ -188,3 +189,72 @@ def test_upload_sends_a_text_file_as_typed_while_the_window_keeps_working(
     probe.wait_gone(dialog["handle"])
     assert got.count(b"Q") == 3
     assert got.replace(b"Q", b"") == b"\r".join(lines) + b"\r"
+
+
+def no_working_dialog(probe):
+    return probe.find(cls="#32770", title="Working...") is None
+
+
+def test_bad_input_sends_nothing_and_leaves_nothing_behind(
+        start_program, probe, host, settings_file):
+    host.read_slowly(10, 0.05)
+    program = connect(start_program, probe, host, settings_file, "PASTEBAD.INI", b"ready")
+    focus(probe, program)
+    # An empty clipboard, a picture on it, and an empty selection send
+    # nothing and show no dialog.
+    paste_clipboard(b"")
+    subprocess.run(["xclip", "-i", "-selection", "clipboard", "-t", "image/png"],
+                   input=b"\x89PNG\r\n\x1a\n", check=True, timeout=10)
+    lumo.xdotool("key", "shift+Insert", "sleep", "0.5", "click", "3", "sleep", "1")
+    assert host.received == b"" and no_working_dialog(probe)
+
+    # A paste given while one runs is refused; the first one goes on whole.
+    text = big_text(3_000_000)
+    paste_clipboard(b"\r\n".join(text))
+    dialog = working_dialog(probe)
+    paste_clipboard(b"SECOND")
+    lumo.xdotool("key", "--delay", "200", "shift+Insert", "shift+Insert")
+    host.read_slowly(65536, 0)
+    assert settled(host, quiet=2, timeout=180) == b"\r".join(text)
+    probe.wait_gone(dialog["handle"])
+
+    # An upload whose file is cut short while it runs ends there.
+    folder = os.path.join(os.environ["WINEPREFIX"], "drive_c", "upload")
+    os.makedirs(folder, exist_ok=True)
+    path = os.path.join(folder, "shrinks.txt")
+    with open(path, "wb") as out:
+        out.write(b"\r\n".join(text))
+    host.received.clear()
+    host.read_slowly(10, 0.05)
+    upload(probe, program, "C:\\upload\\shrinks.txt")
+    dialog = working_dialog(probe)
+    os.truncate(path, 0)
+    host.read_slowly(65536, 0)
+    got = settled(host, quiet=2, timeout=180)
+    probe.wait_gone(dialog["handle"])
+    assert 0 < len(got) < len(b"\r".join(text)) and b"\r".join(text).startswith(got)
+
+    # The host closing the connection during a paste ends it; the window
+    # can then close without a paste or its dialog left.
+    host.received.clear()
+    host.read_slowly(10, 0.05)
+    paste_clipboard(b"\r\n".join(text))
+    dialog = working_dialog(probe)
+    host.hang_up()
+    probe.wait_gone(dialog["handle"])
+    box, _ = probe.message_box("LUMO/NT")
+    probe.click(box["handle"], "OK")
+    assert program.wait(timeout=20) == 0
+
+
+def test_exit_during_a_paste_ends_the_program_cleanly(start_program, probe, host, settings_file):
+    host.read_slowly(10, 0.05)
+    program = connect(start_program, probe, host, settings_file, "PASTEEXIT.INI", b"ready")
+    focus(probe, program)
+    paste_clipboard(b"\r\n".join(big_text(3_000_000)))
+    working_dialog(probe)
+    probe.close(program.window["handle"])
+    box, _ = probe.message_box(CAPTION)
+    probe.click(box["handle"], "OK")
+    assert program.wait(timeout=20) == 0
+    assert no_working_dialog(probe)
