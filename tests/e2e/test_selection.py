@@ -11,8 +11,8 @@ SCREEN = [b"first line of text   ", b"cd /usr/lib.so.2 word", b"third line here"
 NUMBERED = [b"line %04d" % n for n in range(1, 301)]
 
 
-def connect(start_program, probe, host, settings_file, greeting, name):
-    ini, _ = settings_file(name)
+def connect(start_program, probe, host, settings_file, greeting, name, text=None):
+    ini, _ = settings_file(name, text)
     host.greeting = greeting
     program = start_program("127.0.0.1", "-P", host.port, "-I", ini)
     lumo.wait_until(lambda: probe.find(cls="LUMO32", title="LUMO/NT (127.0.0.1)"), 20,
@@ -62,7 +62,7 @@ def drag(cells, start, end):
 def test_drag_double_click_and_shift_click_select_exactly_the_text(
         start_program, probe, host, settings_file, read_screen):
     program = connect(start_program, probe, host, settings_file,
-                      b"\r\n".join(SCREEN), "SELECT.INI")
+                      b"\r\n".join(SCREEN), "SELECT.INI", "[Window]\nColorScheme=4\n")
     lines = read_screen(program, expected=b"fourth").split(b"\n")
     row = lines.index(SCREEN[0].rstrip())
     cells = Cells(probe, program)
@@ -70,6 +70,7 @@ def test_drag_double_click_and_shift_click_select_exactly_the_text(
     # blanks after "text" are not part of it.
     drag(cells, (row, 6), (row + 2, 5))
     assert copied(probe, program) == b"line of text\ncd /usr/lib.so.2 word\nthird"
+    lumo.screenshot("selection-white-on-blue")
     drag(cells, (row + 2, 5), (row, 6))
     assert copied(probe, program) == b"line of text\ncd /usr/lib.so.2 word\nthird"
     drag(cells, (row, 11), (row, 60))
@@ -117,6 +118,7 @@ def test_drag_above_the_window_scrolls_into_the_history(
                  "mousemove", cells.at(0, 5)[0], cells.top - 30, "sleep", "2",
                  "mousemove", *cells.at(0, 5), "sleep", "0.5", "mouseup", "1", "sleep", "0.3")
     text = copied(probe, program)
+    lumo.screenshot("selection-history-standard")
     selected = text.split(b"\n")
     # From the cell under the pointer at its release, well up in the
     # history, through whole lines, to the anchor at column 0 of line 0288.
