@@ -5,7 +5,6 @@ upload shows that the window keeps taking keys. Run with bench/upload.sh."""
 
 import hashlib
 import os
-import subprocess
 import time
 
 import lumo
@@ -25,8 +24,14 @@ def memory(pid):
 def program_pid(program):
     """The process that runs LUMO32.EXE: wine's own process, or the one it
     started for the program."""
-    found = subprocess.run(["pgrep", "-f", "LUMO32.EXE"], capture_output=True, text=True)
-    pids = [int(p) for p in found.stdout.split()]
+    pids = []
+    for entry in os.listdir("/proc"):
+        try:
+            with open(f"/proc/{entry}/cmdline", "rb") as cmdline:
+                if b"LUMO32.EXE" in cmdline.read():
+                    pids.append(int(entry))
+        except (OSError, ValueError):
+            continue
     return program.process.pid if program.process.pid in pids else max(pids)
 
 
