@@ -3,11 +3,27 @@
 #include "app/SessionTitle.h"
 #include "app/WindowLimits.h"
 #include "resources/resource.h"
+#include "textsvc/MacroNotation.h"
 #include "textsvc/SelectionCopy.h"
 #include "textsvc/win32/ClipboardCopy.h"
+#include "textsvc/win32/MacroDialog.h"
+#include "textsvc/win32/ProcessLog.h"
 
 namespace {
+
 const int TitleTextSize = 80;
+
+// A macro's progress shows as it is played.
+class PlayingWindow : public MacroWindow {
+  public:
+    explicit PlayingWindow(StreamWindow& window) : window(window) {}
+    void MarkDataReady() override { window.session.receiver.MarkDataReady(); }
+    void UpdateWindow() override { ::UpdateWindow(window.Handle()); }
+
+  private:
+    StreamWindow& window;
+};
+
 } // namespace
 
 CommandWindow::CommandWindow(Profile& settings) : StreamWindow(settings) {
@@ -19,7 +35,11 @@ CommandWindow::CommandWindow(Profile& settings) : StreamWindow(settings) {
     softSize = read.softSize;
 }
 
+// The screen's rows close a log of lines; the mode stays as the user
+// left it, for the next start.
 CommandWindow::~CommandWindow() {
+    if (logging.loggingMode == LinesOnly) screen.LogScreen();
+    CloseLog();
     WriteWindowSettings();
 }
 
@@ -77,6 +97,9 @@ LRESULT CommandWindow::HandleCommand(int id, HWND, int) {
     case IDM_PASTE:
     case IDM_PASTESELECTION:
     case IDM_PASTESELQUOTED: return Paste(id);
+    case IDM_LOGGING: LoggingCommand(); return 0;
+    case IDM_MACROS: RunMacroDialog(); return 0;
+    case IDM_REPEATMACRO: PlayMacro(); return 0;
     default: return CommandNotImplemented();
     }
 }
@@ -118,6 +141,34 @@ void CommandWindow::ToggleVerticalScrollBar() {
 void CommandWindow::ToggleSoftSize() {
     softSize = !softSize;
     Layout();
+}
+
+void CommandWindow::LogLine(const unsigned char* text) {
+    LogScreenLine(logging, text);
+}
+
+void CommandWindow::LogReceivedBytes(const char* bytes, int count) {
+    ::LogReceivedBytes(logging, bytes, count);
+}
+
+void CommandWindow::LoggingCommand() {
+    if (logging.loggingMode && AskWithTitle("Stop logging?", MB_YESNO | MB_ICONQUESTION) == IDYES)
+        StopLog(logging);
+    else
+        RunLogDialog();
+}
+
+void CommandWindow::RunLogDialog() {
+    ::RunLogDialog(logging, this);
+}
+
+void CommandWindow::RunMacroDialog() {
+    if (::RunMacroDialog(settings, lastMacro, LastMacroSize, lastMacroIndex, this)) PlayMacro();
+}
+
+void CommandWindow::PlayMacro() {
+    PlayingWindow window(*this);
+    ::PlayMacro(lastMacro, keyQueue, window);
 }
 
 LRESULT CommandWindow::CommandNotImplemented() {

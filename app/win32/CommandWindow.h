@@ -39,6 +39,14 @@ class CommandWindow : public StreamWindow {
     void Upload();
     int PumpPaste();
 
+    // Logging and macros.
+    void LogLine(const unsigned char* text) override;
+    void LogReceivedBytes(const char* bytes, int count) override;
+    void LoggingCommand();
+    void RunLogDialog();
+    void RunMacroDialog();
+    void PlayMacro();
+
     // A message box owned by the window and captioned with its title text;
     // returns the button chosen.
     int AskWithTitle(const char* text, UINT type);
@@ -51,6 +59,7 @@ class CommandWindow : public StreamWindow {
     int softSize;
     char lastMacro[LastMacroSize] = {};
     PasteRunner paste;
+    int lastMacroIndex = 0;
 
   private:
     LRESULT Paste(int id);

@@ -68,6 +68,7 @@ bool TelnetApplication::StartInstance() {
         delete window;
         return false;
     }
+    if (window->logging.loggingMode) window->RunLogDialog();
     window->session.Link(&connection);
     connection.SetEvents(window);
     if (connection.Open(window->Handle(), settingsPath, window))

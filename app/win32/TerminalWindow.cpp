@@ -119,6 +119,7 @@ LRESULT TerminalWindow::InitMenu(HMENU menu) {
     conditions.verticalScrollBar = verticalScrollBar;
     conditions.autoFocus = autoFocus;
     conditions.softSize = softSize;
+    conditions.loggingMode = logging.loggingMode;
     MenuItemRule rules[MenuRuleCount];
     ApplyMenuRules(conditions, rules);
     for (const MenuItemRule& rule : rules) {

@@ -132,6 +132,29 @@ class Probe:
     def click(self, handle, text):
         self.run("click", handle, text)
 
+    def press(self, dialog, control_id):
+        """Clicks a dialog's control as the mouse does."""
+        self.run("press", dialog, control_id)
+
+    def set_text(self, dialog, control_id, text):
+        self.run("settext", dialog, control_id, text)
+
+    def text(self, dialog, control_id):
+        return "\n".join(self.run("text", dialog, control_id))
+
+    def list_items(self, dialog, control_id):
+        """A list box's items as (text, selected) pairs."""
+        found = []
+        for line in self.run("listbox", dialog, control_id):
+            fields = line.split("\t", 2)
+            if len(fields) == 3:
+                found.append((fields[2], fields[1] == "1"))
+        return found
+
+    def select(self, dialog, control_id, index):
+        """Selects a list box's item and tells the dialog, as a click does."""
+        self.run("select", dialog, control_id, index)
+
     def message_box(self, caption, timeout=10):
         """Waits for a dialog box with the caption; returns (window, texts)."""
         box = self.wait_window(cls="#32770", title=caption, timeout=timeout)

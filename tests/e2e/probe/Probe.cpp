@@ -14,6 +14,12 @@
 //   lumoprobe items HWND            the items of a combo box, one a line; the selected
 //                                   one starts with "*"
 //   lumoprobe click HWND TEXT       clicks the child button whose text is TEXT
+//   lumoprobe press HWND ID         clicks the dialog's control ID as the mouse does
+//                                   (radio buttons and check boxes change too)
+//   lumoprobe settext HWND ID TEXT  sets the text of the dialog's control ID
+//   lumoprobe text HWND ID          the text of the dialog's control ID
+//   lumoprobe listbox HWND ID       the list box ID's items: index, selected, text
+//   lumoprobe select HWND ID INDEX  selects a list box item, notifying the dialog
 //   lumoprobe stay                  keeps the Wine session and its desktop up until
 //                                   killed, so that the programs under test never
 //                                   have to start them
@@ -94,6 +100,55 @@ int Click(HWND dialog, const char* text) {
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(search.found), BN_CLICKED),
                  reinterpret_cast<LPARAM>(search.found));
     return 0;
+}
+
+// Controls of a dialog by id. Messages that carry text are sent, which the
+// system copies across processes; clicks are posted, so that a message box
+// opened by one does not keep the probe waiting.
+HWND Control(HWND dialog, const char* id) {
+    HWND control = GetDlgItem(dialog, std::atoi(id));
+    if (!control) std::fprintf(stderr, "no control %s\n", id);
+    return control;
+}
+
+int Press(HWND control) {
+    return PostMessageA(control, BM_CLICK, 0, 0) ? 0 : 1;
+}
+
+int SetText(HWND control, const char* text) {
+    SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    return 0;
+}
+
+int PrintControlText(HWND control) {
+    static char text[4096];
+    SendMessageA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    PrintText(text);
+    std::printf("\n");
+    return 0;
+}
+
+int ListItems(HWND list) {
+    static char text[4096];
+    LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+    LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        if (SendMessageA(list, LB_GETTEXTLEN, i, 0) >= LRESULT(sizeof text)) return 1;
+        text[0] = 0;
+        SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+        std::printf("%ld\t%d\t", static_cast<long>(i), i == selected ? 1 : 0);
+        PrintText(text);
+        std::printf("\n");
+    }
+    return 0;
+}
+
+int SelectItem(HWND dialog, HWND list, const char* index) {
+    SendMessageA(list, LB_SETCURSEL, std::atoi(index), 0);
+    return PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
+                        reinterpret_cast<LPARAM>(list))
+               ? 0
+               : 1;
 }
 
 // Menus cannot be read from another process, so the probe hooks the
@@ -203,7 +258,9 @@ int ComboItems(HWND combo) {
 int Usage() {
     std::fprintf(stderr,
                  "usage: lumoprobe windows | stay | children HWND | menu HWND | "
-                 "command HWND ID | close HWND | client HWND | items HWND | click HWND TEXT\n");
+                 "command HWND ID | close HWND | client HWND | items HWND | click HWND TEXT | "
+                 "press HWND ID | settext HWND ID TEXT | text HWND ID | listbox HWND ID | "
+                 "select HWND ID INDEX\n");
     return 2;
 }
 
@@ -236,5 +293,13 @@ int main(int argc, char** argv) {
     if (!std::strcmp(verb, "command"))
         return PostMessageA(window, WM_COMMAND, std::atoi(argv[3]), 0) ? 0 : 1;
     if (!std::strcmp(verb, "click")) return Click(window, argv[3]);
+    HWND control = Control(window, argv[3]);
+    if (!control) return 1;
+    if (!std::strcmp(verb, "press")) return Press(control);
+    if (!std::strcmp(verb, "text")) return PrintControlText(control);
+    if (!std::strcmp(verb, "listbox")) return ListItems(control);
+    if (argc < 5) return Usage();
+    if (!std::strcmp(verb, "settext")) return SetText(control, argv[4]);
+    if (!std::strcmp(verb, "select")) return SelectItem(window, control, argv[4]);
     return Usage();
 }
