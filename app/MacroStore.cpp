@@ -27,14 +27,25 @@ char* LastName(char* names, int used) {
     return names + start;
 }
 
+// Removes the empty names that a line such as "=text" lists, which would
+// otherwise end the list early; returns the bytes still used.
+int DropEmptyNames(char* names, int used) {
+    int kept = 0;
+    for (int at = 0; at < used; ++at)
+        if (names[at] != 0 || (kept > 0 && names[kept - 1] != 0)) names[kept++] = names[at];
+    names[kept] = 0;
+    return kept;
+}
+
 } // namespace
 
 void ReadMacroList(Profile& profile, MacroList& list) {
-    const int used = profile.ListKeys(Macros, list.macroNames, MacroNamesSize);
+    int used = profile.ListKeys(Macros, list.macroNames, MacroNamesSize);
     if (used == MacroNamesSize - 2 && used > 0) {
         char* last = LastName(list.macroNames, used);
-        if (!KeyExists(profile, last)) *last = 0;
+        if (!KeyExists(profile, last)) used = int(last - list.macroNames);
     }
+    DropEmptyNames(list.macroNames, used);
     list.macroCount = 0;
     for (const char* p = list.macroNames; *p; p += std::strlen(p) + 1)
         ++list.macroCount;

@@ -128,14 +128,19 @@ int PrintControlText(HWND control) {
     return 0;
 }
 
+// The items are read in UTF-16, which Wine carries across processes whole,
+// and shown in the ANSI code page.
 int ListItems(HWND list) {
+    static WCHAR wide[2048];
     static char text[4096];
-    LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
-    LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
+    LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    LRESULT selected = SendMessageW(list, LB_GETCURSEL, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
-        if (SendMessageA(list, LB_GETTEXTLEN, i, 0) >= LRESULT(sizeof text)) return 1;
-        text[0] = 0;
-        SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+        if (SendMessageW(list, LB_GETTEXTLEN, i, 0) >= LRESULT(sizeof wide / sizeof *wide))
+            return 1;
+        wide[0] = 0;
+        SendMessageW(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(wide));
+        WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
         std::printf("%ld\t%d\t", static_cast<long>(i), i == selected ? 1 : 0);
         PrintText(text);
         std::printf("\n");

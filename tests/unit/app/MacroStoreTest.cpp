@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 namespace {
 
 std::string Definition(IniProfile& ini, const char* name) {
@@ -34,6 +36,23 @@ TEST(MacroList, MissingSectionGivesEmptyList) {
     EXPECT_EQ(list.macroCount, 0);
     EXPECT_STREQ(MacroNameAt(list, 0), "");
     EXPECT_EQ(Definition(ini, ""), "");
+}
+
+// The system's profile functions list a line such as "=text" as an empty
+// name, which would end the list at once; empty names are left out.
+TEST(MacroList, EmptyNamesDoNotEndTheList) {
+    struct ListingEmptyNames : IniProfile {
+        int ListKeys(const char*, char* out, int size) override {
+            static const char names[] = "\0first\0\0second\0";
+            std::memcpy(out, names, size < int(sizeof names) ? size : sizeof names);
+            return int(sizeof names) - 1;
+        }
+    } profile;
+    MacroList list;
+    ReadMacroList(profile, list);
+    EXPECT_EQ(list.macroCount, 2);
+    EXPECT_STREQ(MacroNameAt(list, 0), "first");
+    EXPECT_STREQ(MacroNameAt(list, 1), "second");
 }
 
 TEST(MacroList, NameCutByTheFullListIsDropped) {
