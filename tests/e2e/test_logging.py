@@ -8,6 +8,7 @@ import os
 import shutil
 
 import lumo
+from test_geometry import drag_corner, logical_size
 
 LOGGING = 311
 EXIT = 103
@@ -68,25 +69,30 @@ def exit_program(probe, program):
 
 def test_lines_only_logs_each_line_leaving_the_screen_once_and_the_screen_at_exit(
         start_program, probe, host, settings_file, read_screen):
-    ini, _ = settings_file("LOGLINES.INI")
+    ini, _ = settings_file("LOGLINES.INI", "[Window]\nSoftSize=1\n")
     name, path = log_file("LINES.LOG")
     program = connect(start_program, probe, host, ini)
     host.send(b"\x1b[2J\x1b[Hbefore logging\r\n")
     read_screen(program, expected=b"before logging")
     start_logging(probe, program, name, LINES_ONLY)
-    numbered = b"".join(b"line %02d\r\n" % n for n in range(1, 31))
+    # Lines scroll off, the shrinking window pushes the top ones into the
+    # history, and erasing the screen takes the rest: each line once.
+    host.send(b"".join(b"line %02d\r\n" % n for n in range(1, 31)))
+    read_screen(program, expected=b"line 30")
+    _, lines = logical_size(probe, program)
+    drag_corner(probe, 0, -80)
+    assert logical_size(probe, program)[1] < lines
     # A full-screen program repaints rows in place: only the last state of
     # the screen is logged, when the column switch erases it.
     repaint = b"\x1b[2J\x1b[H" + b"".join(b"\x1b[1;1Hframe %d\x1b[5;10Hstatus %d" % (n, n)
                                           for n in range(1, 4))
     wide = (b"0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ" * 3)[:132]
-    host.send(numbered + repaint + b"\x1b[?3h\x1b[H" + wide + b"\r\nlast row")
+    host.send(repaint + b"\x1b[?3h\x1b[H" + wide + b"\r\nlast row")
     read_screen(program, expected=b"last row")
     exit_program(probe, program)
     # The line on the screen when logging started leaves it with the others.
     expected = (b"before logging\r\n" + b"".join(b"line %02d\r\n" % n for n in range(1, 31))
                 + b"frame 3\r\n\r\n\r\n\r\n         status 3\r\n" + wide + b"\r\nlast row\r\n")
-    assert len(wide) == 132
     assert read_log(path) == expected
 
 
