@@ -34,11 +34,14 @@ void LogWriter::Write(const char* bytes, int count) {
     alert.CannotWrite();
 }
 
+// The line and its CR LF go out in one write call.
 void LogWriter::WriteLine(const unsigned char* counted) {
-    static const char LineEnd[] = "\r\n";
-    if (!logOpen) return;
-    Write(reinterpret_cast<const char*>(counted + 1), counted[0]);
-    if (logOpen) Write(LineEnd, 2);
+    char line[MaxLogLine + 2];
+    const int length = counted[0] < MaxLogLine ? counted[0] : MaxLogLine;
+    std::memcpy(line, counted + 1, length);
+    line[length] = '\r';
+    line[length + 1] = '\n';
+    Write(line, length + 2);
 }
 
 void LogWriter::WriteBytes(const char* bytes, int count) {

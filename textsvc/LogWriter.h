@@ -7,6 +7,7 @@
 // session runs. The file and the user's notice come from outside.
 
 constexpr int LogFlushInterval = 60000; // milliseconds between flushes
+constexpr int MaxLogLine = 132;         // characters of a screen line
 
 // The file the log writes to.
 class LogFile {
@@ -35,7 +36,8 @@ class LogWriter {
     // count now; on failure the alert is given and false returned.
     bool Start(const char* path, unsigned now);
     void Stop();
-    // A counted line (length byte, then up to 132 characters) and CR LF.
+    // A counted line (length byte, then up to 132 characters; a longer
+    // count is cut to 132) and CR LF.
     void WriteLine(const unsigned char* counted);
     void WriteBytes(const char* bytes, int count);
     // The flush timer's tick at tick count now.

@@ -171,6 +171,7 @@ def test_the_logging_dialog_starts_stops_and_reports_an_unwritable_path(
     program = start_program("127.0.0.1", "-P", host.port, "-I", ini)
     dialog = probe.wait_window(cls="#32770", title="Logging")
     assert probe.text(dialog["handle"], LOG_FILE) == "C:\\no such folder\\X.LOG"
+    lumo.screenshot("logging-dialog")
     answer_log_dialog(probe, name, ALL_RCVD_CHARS)
     lumo.wait_until(lambda: probe.find(cls="LUMO32", title=TITLE), 20, what="the connection")
     host.send(b"third")

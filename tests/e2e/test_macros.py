@@ -168,6 +168,7 @@ def test_hostile_names_definitions_and_sections_leave_the_file_readable(
     assert 50 < len(listed) < 100 and listed == [f"macro{n:03}" for n in range(len(listed))]
     probe.select(dialog, LIST, len(names(probe, dialog)) - 1)
     wait_fields(probe, dialog, (listed[-1], "text " + str(len(listed) - 1)))
+    lumo.screenshot("macro-dialog-crowded")
 
     before = section(path)
     for name in ("a=b", "[Window]", ";comment"):

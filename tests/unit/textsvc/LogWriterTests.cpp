@@ -57,6 +57,11 @@ TEST_F(LogWriterTest, LinesEndInCrLfAndBytesPassUnchanged) {
     WriteLine(writer, std::string(132, 'x'));
     writer.WriteBytes("\x1b[1m\r\n\a\xe4", 8);
     EXPECT_EQ(file.contents, "first\r\n\r\n" + std::string(132, 'x') + "\r\n\x1b[1m\r\n\a\xe4");
+    // A count beyond a screen line's 132 characters is cut there.
+    file.contents.clear();
+    std::string overlong = char(200) + std::string(200, 'y');
+    writer.WriteLine(reinterpret_cast<const unsigned char*>(overlong.data()));
+    EXPECT_EQ(file.contents, std::string(132, 'y') + "\r\n");
 }
 
 TEST_F(LogWriterTest, NothingIsWrittenWhileClosed) {
