@@ -32,7 +32,7 @@ def fields(probe, dialog):
 
 
 def names(probe, dialog):
-    return [text for text, _ in probe.items(dialog, LIST)]
+    return [text for text, _ in probe.list_items(dialog, LIST)]
 
 
 def enabled(probe, dialog, control_id):
@@ -71,7 +71,7 @@ def test_the_macro_dialog_lists_saves_changes_and_deletes_macros(
     ini, path = settings_file("MACROLIST.INI", THREE)
     program = connect(start_program, probe, host, ini)
     dialog = open_macros(probe, program)
-    assert probe.items(dialog, LIST) == [("login", True), ("list", False), ("quit", False)]
+    assert probe.list_items(dialog, LIST) == [("login", True), ("list", False), ("quit", False)]
     assert fields(probe, dialog) == ("login", "root\\N")
     assert enabled(probe, dialog, DELETE) and not enabled(probe, dialog, SAVE)
     probe.select(dialog, LIST, 1)
@@ -116,7 +116,7 @@ def test_do_and_alt_enter_play_macros_through_the_key_queue_unless_held_or_close
     # A macro played while another pauses waits behind it.
     mark = len(host.received)
     dialog = open_macros(probe, program)
-    assert probe.items(dialog, LIST)[1] == ("list", True)
+    assert probe.list_items(dialog, LIST)[1] == ("list", True)
     probe.select(dialog, LIST, 3)
     wait_fields(probe, dialog, ("pause", "first\\2second\\n"))
     close_with(probe, dialog, "Do")

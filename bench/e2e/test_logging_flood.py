@@ -1,21 +1,15 @@
 """What logging costs the running program on a flood: LUMO32.EXE under Wine
 receives 20 MiB of scrolling text from a scripted host without a log, with
-"All rcvd chars" and with "Lines only", in turn, twice each (the
-runner gives pytest ten minutes). The time
-runs from the first byte sent to the answer to a cursor position request
-that follows the flood. Not a test: run it through the end-to-end runner,
-
-    tests/e2e/run.sh bench/wine_logging_flood.py -s
-
-and read the table it prints."""
+"All rcvd chars" and with "Lines only", in turn, twice each (the runner
+gives pytest ten minutes). The time runs from the first byte sent to the
+answer to a cursor position request that follows the flood. Run with
+bench/logging_flood.sh and read the table it prints."""
 
 import os
 import statistics
-import sys
 import time
 
-sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "e2e"))
-import lumo  # noqa: E402
+import lumo
 
 FLOOD_BYTES = 20 << 20
 MODES = {"no log": None, "All rcvd chars": 2, "Lines only": 1}
