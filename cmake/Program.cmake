@@ -49,3 +49,22 @@ if(winlib_check_sources)
     target_link_libraries(winlibcheck PRIVATE lumo_winlib ${LUMO_SYSTEM_LIBS})
     target_link_options(winlibcheck PRIVATE -mconsole ${LUMO_STATIC_LINK})
 endif()
+
+# LUM.HLP beside LUMO32.EXE. helpcheck, built for this machine from the help
+# file reader, checks it first: a damaged file, or one without a topic for a
+# context number the program asks for, fails the build.
+find_program(LUMO_HOST_CXX NAMES c++ g++ clang++ REQUIRED NO_CMAKE_FIND_ROOT_PATH)
+set(helpcheck ${CMAKE_BINARY_DIR}/host/helpcheck)
+add_custom_command(OUTPUT ${helpcheck}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/host
+    COMMAND ${LUMO_HOST_CXX} -std=c++17 -O1 -Wall -Wextra -I${PROJECT_SOURCE_DIR} -o ${helpcheck}
+            ${PROJECT_SOURCE_DIR}/tools/helpcheck.cpp ${PROJECT_SOURCE_DIR}/textsvc/HelpFile.cpp
+    DEPENDS ${PROJECT_SOURCE_DIR}/tools/helpcheck.cpp ${PROJECT_SOURCE_DIR}/textsvc/HelpFile.cpp
+            ${PROJECT_SOURCE_DIR}/textsvc/HelpFile.h ${PROJECT_SOURCE_DIR}/textsvc/HelpContexts.h
+    COMMENT "Building helpcheck for this machine")
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/LUM.HLP
+    COMMAND ${helpcheck} ${PROJECT_SOURCE_DIR}/help/LUM.HLP
+    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/help/LUM.HLP ${CMAKE_BINARY_DIR}/LUM.HLP
+    DEPENDS ${helpcheck} ${PROJECT_SOURCE_DIR}/help/LUM.HLP
+    COMMENT "Checking LUM.HLP")
+add_custom_target(lumo_help ALL DEPENDS ${CMAKE_BINARY_DIR}/LUM.HLP)

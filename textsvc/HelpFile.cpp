@@ -201,23 +201,23 @@ class Parser {
         paragraph.clear();
     }
 
-    // "[name]" shows the target's title, "[name|words]" the words; "[["
-    // is a literal bracket.
+    // "{name}" shows the target's title, "{name|words}" the words; "{{"
+    // is a literal brace.
     bool RenderLinks(const HelpFile& file, const BodyLine& line, HelpTopic& topic,
                      std::string& shown) {
         const std::string& text = line.text;
         for (std::size_t i = 0; i < text.size(); ++i) {
-            if (text[i] != '[') {
+            if (text[i] != '{') {
                 shown += text[i];
                 continue;
             }
-            if (i + 1 < text.size() && text[i + 1] == '[') {
-                shown += '[';
+            if (i + 1 < text.size() && text[i + 1] == '{') {
+                shown += '{';
                 ++i;
                 continue;
             }
-            std::size_t close = text.find(']', i);
-            if (close == std::string::npos) return Fail(line.number, "a link without its ]");
+            std::size_t close = text.find('}', i);
+            if (close == std::string::npos) return Fail(line.number, "a link without its }");
             std::string inside = text.substr(i + 1, close - i - 1);
             std::size_t bar = inside.find('|');
             std::string name = inside.substr(0, bar);

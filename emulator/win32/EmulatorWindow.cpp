@@ -6,6 +6,9 @@
 #include "keyboard/ScrollKeys.h"
 #include "resources/resource.h"
 #include "screen/SizeItem.h"
+#include "textsvc/HelpContexts.h"
+#include "textsvc/MenuHelp.h"
+#include "textsvc/win32/HelpViewer.h"
 
 namespace {
 
@@ -24,8 +27,10 @@ EmulatorWindow::EmulatorWindow(Profile& settings)
     placement = PlaceWindow(stored, Geometry(), SystemFrameMetrics());
 }
 
+// The help viewer closes with the terminal.
 EmulatorWindow::~EmulatorWindow() {
     WriteTerminalOptions(settings, emulator.CurrentSettings(), screen.columns, softSize);
+    CallHelp(HelpQuitCommand, 0);
 }
 
 bool EmulatorWindow::StartTerminal(const char* title, int showCommand) {
@@ -101,10 +106,26 @@ LRESULT EmulatorWindow::HandleCommand(int id, HWND control, int notifyCode) {
     return 0;
 }
 
-// No help topic is available to the program yet, so every item gets the
-// answer that an item without a topic gets.
-void EmulatorWindow::ShowMenuHelp(int) {
-    AskWithTitle("Help not available for selected item", MB_OK);
+void EmulatorWindow::ShowMenuHelp(int id) {
+    HelpRequest help = MenuItemHelp(id);
+    if (help.command)
+        CallHelp(help.command, help.context);
+    else
+        AskWithTitle("Help not available for selected item", MB_OK);
+}
+
+void EmulatorWindow::ShowHelp(int id) {
+    HelpRequest help = HelpMenuRequest(id);
+    CallHelp(help.command, help.context);
+}
+
+void EmulatorWindow::CallHelp(int command, int context) {
+    HelpViewer::Request(this, command, context);
+}
+
+void EmulatorWindow::RunAboutBox() {
+    Dialog about("ABOUTBOX", this);
+    about.RunModal();
 }
 
 // F1 held while a menu waits for input: the Enter posted here makes the
@@ -127,6 +148,14 @@ LRESULT EmulatorWindow::CommandHook(int id, HWND control, int notifyCode) {
     case IDM_TERMINAL: RunTerminalSettings(); return 0;
     case IDM_MULTINATIONAL: ToggleMultinational(); return 0;
     case IDM_SIZEITEM: ShowSizeHelp(); return 0;
+    // Help and About
+    case IDM_HELPINDEX:
+    case IDM_HELPGENERAL:
+    case IDM_HELPKEYBOARD:
+    case IDM_HELPCOMMANDS:
+    case IDM_HELPPROCEDURES:
+    case IDM_HELPUSINGHELP: ShowHelp(id); return 0;
+    case IDM_ABOUT: RunAboutBox(); return 0;
     default: return CommandWindow::HandleCommand(id, control, notifyCode);
     }
 }

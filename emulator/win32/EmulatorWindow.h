@@ -50,6 +50,11 @@ class EmulatorWindow : public CommandWindow, public EmulatorHost, private HeldKe
     // highlighted; the command itself is not run.
     void ShowMenuHelp(int id);
 
+    // Help and About: the Help menu's commands open the help viewer.
+    void ShowHelp(int id);
+    void CallHelp(int command, int context);
+    void RunAboutBox();
+
     Emulator emulator;
     // 1 from F1 over an open menu until the next command arrives.
     int helpMode = 0;

@@ -65,11 +65,11 @@ TEST(HelpFile, ParagraphsJoinKeptLinesStayAndBlankLinesSeparate) {
 
 TEST(HelpFile, LinksShowTitleOrWordsAndAreListedOncePerTarget) {
     HelpFile file = Parse("@topic a 2 First topic\n"
-                          "See [b], [b|the second] and [a|this one]; [[literal] stays.\n"
+                          "See {b}, {b|the second} and {a|this one}; {{literal} [x] stays.\n"
                           "@topic b - Second topic\n"
-                          "Back to [a].\n");
+                          "Back to {a}.\n");
     const HelpTopic& a = file.topics[0];
-    EXPECT_EQ(a.text, "See Second topic, the second and this one; [literal] stays.\r\n");
+    EXPECT_EQ(a.text, "See Second topic, the second and this one; {literal} [x] stays.\r\n");
     ASSERT_EQ(a.links.size(), 2u);
     EXPECT_EQ(a.links[0].topic, 1);
     EXPECT_EQ(a.links[0].text, "Second topic");
@@ -96,9 +96,9 @@ TEST(HelpFile, DamagedFilesNameTheLineAndTheFault) {
         {"@topic a 2 A\nx\n@topic a 3 B\ny\n", 3, "topic name \"a\" given twice"},
         {"@topic a 2 A\nx\n@topic b 2 B\ny\n", 3, "context number 2 given twice"},
         {"@topic a 2 A\n\n# nothing\n@topic b 3 B\ny\n", 1, "the topic has no text"},
-        {"@topic a 2 A\nsee [b\n", 2, "a link without its ]"},
-        {"@topic a 2 A\nx\nsee [c]\n", 3, "a link to no topic: \"c\""},
-        {"@topic a 2 A\nsee [a|  ]\n", 2, "a link without words"},
+        {"@topic a 2 A\nsee {b\n", 2, "a link without its }"},
+        {"@topic a 2 A\nx\nsee {c}\n", 3, "a link to no topic: \"c\""},
+        {"@topic a 2 A\nsee {a|  }\n", 2, "a link without words"},
         {"@topic a 2 A\nbell\x07\n", 2, "a control character in the text"},
         {std::string("@topic a 2 A\nx\0y\n", 17), 2, "a control character in the text"},
     };

@@ -12,7 +12,7 @@ HelpFile Topics() {
                              "@topic find 19 Find\n"
                              "Searches the history below the view for text.\n"
                              "@topic about - about printing and fonts\n"
-                             "Fonts: see [print].\n";
+                             "Fonts: see {print}.\n";
     HelpFile file;
     HelpError error;
     EXPECT_TRUE(ParseHelpFile(text.data(), text.size(), file, error)) << error.message;
