@@ -28,8 +28,8 @@ def start_program(probe):
     program is stopped after the test whatever happened."""
     started = []
 
-    def start(*args, env=None):
-        program = lumo.Program(*args, env=env)
+    def start(*args, env=None, executable=None):
+        program = lumo.Program(*args, env=env, executable=executable)
         started.append(program)
         program.window = probe.wait_window(cls="LUMO32", timeout=30)
         return program

@@ -46,13 +46,17 @@ def record_processes(name):
 
 
 class Probe:
-    """Runs lumoprobe.exe under Wine and parses its tab-separated output."""
+    """Runs lumoprobe.exe under Wine and parses its tab-separated output;
+    env adds to the environment (WINEPREFIX: another Wine prefix)."""
+
+    def __init__(self, env=None):
+        self.env = wine_env(env)
 
     def run(self, *args, check=True, timeout=20):
         try:
             result = subprocess.run(
                 ["wine", build_path("lumoprobe.exe"), *map(str, args)],
-                env=wine_env(), capture_output=True, text=True, timeout=timeout,
+                env=self.env, capture_output=True, text=True, timeout=timeout,
                 errors="replace")
         except subprocess.TimeoutExpired:
             record_processes("probe-timeout")
@@ -165,13 +169,15 @@ class Probe:
 
 class Program:
     """LUMO32.EXE started under Wine with the given arguments; env adds to
-    the environment (LC_ALL chooses the code page, for example)."""
+    the environment (LC_ALL chooses the code page, for example, and
+    WINEPREFIX another prefix); executable starts another copy of it."""
 
-    def __init__(self, *args, cwd=None, env=None):
+    def __init__(self, *args, cwd=None, env=None, executable=None):
         self.log_path = os.path.join(ARTIFACTS, "lumo32.log")
         self.log = open(self.log_path, "ab")
         self.process = subprocess.Popen(
-            ["wine", build_path("LUMO32.EXE"), *map(str, args)], env=wine_env(env),
+            ["wine", executable or build_path("LUMO32.EXE"), *map(str, args)],
+            env=wine_env(env),
             stdout=self.log, stderr=subprocess.STDOUT, cwd=cwd, start_new_session=True)
 
     def wait(self, timeout):

@@ -13,6 +13,8 @@ namespace {
 
 constexpr const char* ViewerCaption = "LUMO/NT Help";
 constexpr int SearchTextSize = 80;
+// The topic shown beside the index, when the file has one.
+constexpr const char* IndexTopicName = "index";
 
 bool MouseChose() {
     return GetKeyState(VK_LBUTTON) < 0;
@@ -37,6 +39,8 @@ void HelpViewer::Request(Window* owner, int command, int context) {
     HelpViewer* viewer = current ? current : Open(owner);
     if (!viewer) return;
     if (command == HelpIndexCommand) {
+        int contents = viewer->file.FindName(IndexTopicName);
+        if (contents >= 0) viewer->ShowTopic(contents, true);
         viewer->ShowIndex();
         viewer->Present(viewer->Item(IDC_HELPLIST));
         return;
@@ -161,21 +165,22 @@ void HelpViewer::FillLinks() {
     SendMessageA(links, LB_SETCURSEL, 0, 0);
 }
 
-void HelpViewer::ListTopics(const std::vector<int>& topics, const char* label) {
+// The list's choice starts on the topic given, or on the first.
+void HelpViewer::ListTopics(const std::vector<int>& topics, const char* label, int chosen) {
     listed = topics;
     HWND list = Item(IDC_HELPLIST);
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
     int selection = 0;
     for (std::size_t i = 0; i < listed.size(); ++i) {
         SendMessageA(list, LB_ADDSTRING, 0, LPARAM(file.topics[listed[i]].title.c_str()));
-        if (listed[i] == shown) selection = static_cast<int>(i);
+        if (listed[i] == chosen) selection = static_cast<int>(i);
     }
     SendMessageA(list, LB_SETCURSEL, selection, 0);
     SetDlgItemTextA(handle, IDC_HELPLISTLABEL, label);
 }
 
 void HelpViewer::ShowIndex() {
-    ListTopics(HelpIndex(file), "&Topics:");
+    ListTopics(HelpIndex(file), "&Topics:", shown);
     if (shown < 0) {
         SetWindowTextA(handle, (std::string(ViewerCaption) + " - Index").c_str());
         SetDlgItemTextA(handle, IDC_HELPTEXT,
@@ -192,7 +197,7 @@ void HelpViewer::Search() {
         wsprintfA(label, "&Topics: none found");
     else
         wsprintfA(label, "&Topics found: %d", static_cast<int>(found.size()));
-    ListTopics(found, label);
+    ListTopics(found, label, -1);
     if (!found.empty()) SetFocus(Item(IDC_HELPLIST));
 }
 
@@ -229,7 +234,7 @@ void HelpViewer::LayOut() {
     RECT client;
     GetClientRect(handle, &client);
     int margin = Units(4, true), gap = Units(4, false);
-    int listWidth = Units(110, true), labelHeight = Units(10, false);
+    int listWidth = Units(120, true), labelHeight = Units(10, false);
     int top = Units(22, false), linksHeight = Units(34, false);
     int width = client.right, height = client.bottom;
     int textLeft = margin + listWidth + margin;

@@ -37,7 +37,7 @@ class HelpViewer : public Dialog {
     void ShowIndex();
     void Search();
     void Back();
-    void ListTopics(const std::vector<int>& topics, const char* label);
+    void ListTopics(const std::vector<int>& topics, const char* label, int chosen);
     void OpenListed();
     void FollowLink();
     void FillLinks();

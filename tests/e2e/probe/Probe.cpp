@@ -68,7 +68,11 @@ BOOL CALLBACK ListChild(HWND window, LPARAM) {
     char className[128] = "";
     char text[512] = "";
     GetClassNameA(window, className, sizeof className);
-    GetWindowTextA(window, text, sizeof text);
+    // Asked of the control itself: the text of another process's edit
+    // control is not its window name.
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                        SMTO_ABORTIFHUNG, 2000, &copied);
     std::printf("%p\t%d\t%s\t%08lx\t", static_cast<void*>(window), GetDlgCtrlID(window), className,
                 static_cast<unsigned long>(GetWindowLongA(window, GWL_STYLE)));
     PrintText(text);
