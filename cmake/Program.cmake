@@ -68,3 +68,21 @@ add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/LUM.HLP
     DEPENDS ${helpcheck} ${PROJECT_SOURCE_DIR}/help/LUM.HLP
     COMMENT "Checking LUM.HLP")
 add_custom_target(lumo_help ALL DEPENDS ${CMAKE_BINARY_DIR}/LUM.HLP)
+
+# The release package LUMO-NT-<version>.zip: one folder with LUMO32.EXE,
+# LUM.HLP and the user's README.TXT (scripts/package.sh builds it).
+set(package_name LUMO-NT-${PROJECT_VERSION})
+set(package_folder ${CMAKE_BINARY_DIR}/package/${package_name})
+set(package_zip ${CMAKE_BINARY_DIR}/${package_name}.zip)
+configure_file(${PROJECT_SOURCE_DIR}/help/README.TXT.in ${CMAKE_BINARY_DIR}/README.TXT @ONLY
+    NEWLINE_STYLE CRLF)
+add_custom_command(OUTPUT ${package_zip}
+    COMMAND ${CMAKE_COMMAND} -E rm -rf ${CMAKE_BINARY_DIR}/package ${package_zip}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${package_folder}
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:lumo32> ${CMAKE_BINARY_DIR}/LUM.HLP
+            ${CMAKE_BINARY_DIR}/README.TXT ${package_folder}
+    COMMAND ${CMAKE_COMMAND} -E chdir ${CMAKE_BINARY_DIR}/package
+            ${CMAKE_COMMAND} -E tar cf ${package_zip} --format=zip ${package_name}
+    DEPENDS lumo32 lumo_help ${CMAKE_BINARY_DIR}/LUM.HLP ${CMAKE_BINARY_DIR}/README.TXT
+    COMMENT "Packing ${package_name}.zip")
+add_custom_target(lumo_package DEPENDS ${package_zip})
