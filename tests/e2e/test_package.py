@@ -18,13 +18,27 @@ def build_package():
     return os.path.join(lumo.BUILD, f"LUMO-NT-{project_version()}.zip")
 
 
-def fresh_prefix(folder):
-    """A new Wine prefix in folder, made by wineboot; returns its environment."""
-    env = lumo.wine_env()
-    env["WINEPREFIX"] = folder
-    subprocess.run(["wineboot", "-i"], env=env, check=True, timeout=180, capture_output=True)
-    subprocess.run(["wineserver", "-w"], env=env, timeout=120)
-    return env
+def start_fresh_prefix(prefix):
+    """Makes a new Wine prefix (prefix: the environment that names it) as
+    run.sh makes the run's own, and starts its Wine session."""
+    env = lumo.wine_env(prefix)
+
+    def wine(*args, timeout=120):
+        subprocess.run(list(args), env=env, check=True, timeout=timeout,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    wine("wineboot", "-i", timeout=180)
+    wine("wineserver", "-w")
+    wine("wine", "reg", "add", "HKCU\\Software\\Wine\\X11 Driver", "/v", "Managed", "/d", "N",
+         "/f")
+    wine("wineserver", "-w")
+    # A server started first, and a probe that stays, keep the session up,
+    # so that the program and the probe's calls do not each wait for it.
+    wine("wineserver", "-p")
+    subprocess.Popen(["wine", lumo.build_path("lumoprobe.exe"), "stay"], env=env,
+                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                     start_new_session=True)
+    lumo.Probe(prefix).run("windows", timeout=90)
 
 
 def test_package_unpacked_in_a_fresh_prefix_runs_and_shows_help(host):
@@ -36,17 +50,17 @@ def test_package_unpacked_in_a_fresh_prefix_runs_and_shows_help(host):
         readme = archive.read(f"{name}/README.TXT").decode("latin-1")
     assert readme.startswith(f"LUMO/NT {project_version()}\r\n")
 
-    prefix = tempfile.mkdtemp(prefix="package-prefix-", dir=os.path.abspath(lumo.ARTIFACTS))
-    env = None
+    folder = tempfile.mkdtemp(prefix="package-prefix-", dir=os.path.abspath(lumo.ARTIFACTS))
+    prefix = {"WINEPREFIX": folder}
     program = None
     try:
-        env = fresh_prefix(prefix)
-        drive = os.path.join(prefix, "drive_c")
+        start_fresh_prefix(prefix)
+        drive = os.path.join(folder, "drive_c")
         with zipfile.ZipFile(package) as archive:
             archive.extractall(drive)
-        probe = lumo.Probe(env)
+        probe = lumo.Probe(prefix)
         program = lumo.Program("127.0.0.1", "-P", host.port, cwd=os.path.join(drive, name),
-                               executable=f"C:\\{name}\\LUMO32.EXE", env=env)
+                               executable=f"C:\\{name}\\LUMO32.EXE", env=prefix)
         window = probe.wait_window(cls="LUMO32", timeout=60)
         probe.command(window["handle"], 503)
         _, texts = wait_topic(probe, "Keyboard", timeout=30)
@@ -54,6 +68,5 @@ def test_package_unpacked_in_a_fresh_prefix_runs_and_shows_help(host):
     finally:
         if program:
             program.stop()
-        if env:
-            subprocess.run(["wineserver", "-k"], env=env, timeout=30)
-        shutil.rmtree(prefix, ignore_errors=True)
+        subprocess.run(["wineserver", "-k"], env=lumo.wine_env(prefix), timeout=30)
+        shutil.rmtree(folder, ignore_errors=True)
