@@ -140,6 +140,14 @@ LRESULT HelpViewer::HandleMinMaxInfo(MINMAXINFO* info) {
     return 0;
 }
 
+// F1 in the viewer: the topic about the viewer itself.
+LRESULT HelpViewer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_HELP) return Dialog::HandleMessage(message, wParam, lParam);
+    int topic = file.FindContext(HelpOnHelpContext);
+    if (topic >= 0) ShowTopic(topic, true);
+    return TRUE;
+}
+
 // A topic opened from a list or a link is remembered for Back; the one
 // shown already is only brought back into view.
 void HelpViewer::ShowTopic(int topic, bool remember) {

@@ -10,7 +10,8 @@
 // search found; the right side shows a topic's text and its links. Back
 // returns along the topics shown. Everything works from the keyboard: Tab
 // moves between the parts, Enter opens the topic or link chosen in a list
-// or searches from the search field, Escape closes the viewer.
+// or searches from the search field, F1 shows the viewer's own topic,
+// Escape closes the viewer.
 class HelpViewer : public Dialog {
   public:
     // Carries out a request of the help interface for the owner:
@@ -30,6 +31,7 @@ class HelpViewer : public Dialog {
     bool HandleDialogCommand(int id, HWND control, int notifyCode) override;
     LRESULT HandleSize(WPARAM type, LPARAM packedSize) override;
     LRESULT HandleMinMaxInfo(MINMAXINFO* info) override;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     static HelpViewer* Open(Window* owner);
     void Present(HWND focus);
