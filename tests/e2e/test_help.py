@@ -52,7 +52,7 @@ def test_help_menu_topics_links_back_and_search_by_keyboard_and_exit_closes_view
     for command, title in topics.items():
         probe.command(handle, command)
         shown, texts = wait_topic(probe, title)
-    lumo.screenshot("help-viewer-using-help")
+        lumo.screenshot(f"help-viewer-{command}")
     # One viewer for all requests, showing the last topic asked for.
     assert [w["title"] for w in probe.windows()
             if w["visible"] and w["title"].startswith(VIEWER)] == [f"{VIEWER} - Using Help"]

@@ -149,7 +149,8 @@ LRESULT HelpViewer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 // A topic opened from a list or a link is remembered for Back; the one
-// shown already is only brought back into view.
+// shown already is only brought back into view. The list's choice follows
+// the topic when the list holds it.
 void HelpViewer::ShowTopic(int topic, bool remember) {
     if (remember && shown >= 0 && shown != topic) history.push_back(shown);
     shown = topic;
@@ -157,6 +158,8 @@ void HelpViewer::ShowTopic(int topic, bool remember) {
     SetWindowTextA(handle, (std::string(ViewerCaption) + " - " + t.title).c_str());
     SetDlgItemTextA(handle, IDC_HELPTEXT, t.text.c_str());
     FillLinks();
+    for (std::size_t i = 0; i < listed.size(); ++i)
+        if (listed[i] == topic) SendMessageA(Item(IDC_HELPLIST), LB_SETCURSEL, i, 0);
     HWND back = Item(IDC_HELPBACK);
     if (history.empty() && GetFocus() == back) SetFocus(Item(IDC_HELPTEXT));
     EnableWindow(back, !history.empty());
