@@ -34,11 +34,14 @@ def start_fresh_prefix(prefix):
     wine("wineserver", "-w")
     # A server started first, and a probe that stays, keep the session up,
     # so that the program and the probe's calls do not each wait for it.
+    # The session's processes keep the output of the Wine program that
+    # started them: a first call without a pipe starts them, or a probe
+    # call waiting for the end of its output would wait for ever.
     wine("wineserver", "-p")
     subprocess.Popen(["wine", lumo.build_path("lumoprobe.exe"), "stay"], env=env,
                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                      start_new_session=True)
-    lumo.Probe(prefix).run("windows", timeout=90)
+    wine("wine", lumo.build_path("lumoprobe.exe"), "windows", timeout=90)
 
 
 def test_package_unpacked_in_a_fresh_prefix_runs_and_shows_help(host):
