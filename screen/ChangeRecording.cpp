@@ -47,12 +47,19 @@ void ScreenBuffer::ScrollRegion(int top, int bottom, int count, unsigned char at
     if (!ValidRegion(top, bottom) || count == 0) return;
     int height = bottom - top + 1;
     count = std::clamp(count, -height, height);
-    if (pendingScroll != 0 && !ScrollJoinsPending(top, bottom, count)) FlushChanges();
-    pendingScroll += count;
-    if (count > 0) {
+    // A scroll that cannot join the pending ones, or comes after one that
+    // could not, gives up moving pixels until the flush: every row the
+    // scrolls touch is repainted then. (A window update for each would cost
+    // a paint per scroll when data comes fast.)
+    if (dirtyTop <= dirtyBottom && !ScrollJoinsPending(top, bottom, count)) {
+        cleanTop = 1;
+        cleanBottom = 0;
+    } else if (count > 0) {
+        pendingScroll += count;
         cleanTop = top;
         cleanBottom = std::min(cleanBottom - count, bottom - count);
     } else {
+        pendingScroll += count;
         cleanTop = std::max(top - count, cleanTop - count);
         cleanBottom = bottom;
     }
