@@ -5,8 +5,24 @@
 ReceivePath::ReceivePath(ReceiveWindow& window, const OutputHold& hold, const ConnectionLink& link)
     : window(window), hold(hold), link(link) {}
 
+// While data keeps arriving, blocks are read and shown one after the other
+// and the window is updated at the screen's pace: when UpdateInterval has
+// passed, and always when a read yields nothing. Between updates the
+// window's messages wait at most that long.
 int ReceivePath::PumpReceive() {
     if (!dataReady || receivedCount > 0 || ReceiveSize() == 0 || hold.IsHeld()) return 0;
+    unsigned start = window.Milliseconds();
+    int shown = 0;
+    while (ReceiveBlock()) {
+        shown = 1;
+        if (hold.IsHeld() || window.Milliseconds() - start >= UpdateInterval) break;
+    }
+    if (shown) window.ShowChanges();
+    return shown;
+}
+
+// Reads one block and shows it; 0 when there was nothing to show.
+int ReceivePath::ReceiveBlock() {
     // Echo bytes waiting at the front are shown first, ahead of the new
     // data; they were sent by this side and skip the Telnet engine.
     receivedCount = echoCount;
@@ -27,7 +43,6 @@ int ReceivePath::PumpReceive() {
     }
     DisplayReceived(receiveBuffer, total);
     receivedCount = 0;
-    window.ShowChanges();
     return 1;
 }
 

@@ -13,6 +13,8 @@
 class ReceivePath {
   public:
     static constexpr int ReceiveBufferSize = 1024;
+    // Milliseconds between window updates while data keeps arriving.
+    static constexpr unsigned UpdateInterval = 20;
     static constexpr int DeferredCapacity = ReceiveBufferSize;
 
     ReceivePath(ReceiveWindow& window, const OutputHold& hold, const ConnectionLink& link);
@@ -23,9 +25,10 @@ class ReceivePath {
     void MarkDataReady() { dataReady = 1; }
     int DataReady() const { return dataReady; }
 
-    // Reads and shows one block; 1 when something was shown and the pump
-    // wants to run again, 0 when there is nothing more to do now. Nothing
-    // is read before the session is linked to a connection.
+    // Reads and shows blocks while they arrive, for at most about
+    // UpdateInterval, then updates the window; 1 when something was shown
+    // and the pump wants to run again, 0 when there is nothing to do now.
+    // Nothing is read before the session is linked to a connection.
     int PumpReceive();
     // Shows a block, or defers it while output is held; 1 when shown.
     int DisplayReceived(const char* bytes, int count);
@@ -45,6 +48,7 @@ class ReceivePath {
     int EchoWaitsForHold() const { return echoCount > 0 && hold.IsHeld(); }
 
   private:
+    int ReceiveBlock();
     int ReceiveSize() const { return link.connection ? ReceiveBufferSize : 0; }
     int DeferReceived(const char* bytes, int count);
 

@@ -10,8 +10,10 @@ class ReceiveWindow {
     // the emulator.
     virtual void ProcessReceived(const char*, int) {}
     // Turns the emulator's recorded changes into repaints and places the
-    // caret; called once per block shown.
+    // caret; called after the blocks of one pump pass have been shown.
     virtual void ShowChanges() {}
+    // A millisecond clock for pacing the window updates; it may wrap.
+    virtual unsigned Milliseconds() { return 0; }
     // The host connection has ended: the window asks what to do next.
     virtual void PostDisconnected() {}
 };

@@ -34,6 +34,7 @@ class StreamWindow : public BufferWindow,
     // The session's window.
     void ProcessReceived(const char* bytes, int count) override;
     void ShowChanges() override;
+    unsigned Milliseconds() override { return GetTickCount(); }
     void PostDisconnected() override;
     void ShowSendError(const char* text) override;
     void LeaveScrollBack() override { BufferWindow::LeaveScrollBack(); }

@@ -13,11 +13,15 @@ class FakeWindow : public SessionWindow {
     std::vector<std::string> errors; // send error messages
     int changesShown = 0;
     int disconnects = 0;
+    // The clock: each reading advances it by tick milliseconds.
+    unsigned now = 0;
+    unsigned tick = 0;
 
     void ProcessReceived(const char* bytes, int count) override {
         shown.emplace_back(bytes, count);
     }
     void ShowChanges() override { ++changesShown; }
+    unsigned Milliseconds() override { return now += tick; }
     void PostDisconnected() override { ++disconnects; }
 
     int LocalEcho() override { return localEcho; }

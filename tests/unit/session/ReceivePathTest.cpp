@@ -20,13 +20,13 @@ class ReceivePathTest : public ::testing::Test {
     }
 };
 
-TEST_F(ReceivePathTest, ReceivedBlockIsShownAndTheScreenUpdated) {
+TEST_F(ReceivePathTest, ReceivedBlockIsShownAndTheScreenUpdatedWhenTheReadsRunDry) {
     link.receiveScript = {"hello"};
     EXPECT_EQ(receiver.PumpReceive(), 1);
     EXPECT_EQ(window.shown, std::vector<std::string>{"hello"});
     EXPECT_EQ(window.changesShown, 1);
-    EXPECT_TRUE(receiver.DataReady());
-    EXPECT_EQ(link.receiveSizes, std::vector<int>{1024});
+    EXPECT_FALSE(receiver.DataReady());
+    EXPECT_EQ(link.receiveSizes, (std::vector<int>{1024, 1024}));
 }
 
 TEST_F(ReceivePathTest, EmptyReadStopsThePumpUntilTheNextNotification) {
@@ -46,18 +46,40 @@ TEST_F(ReceivePathTest, ReadOfOnlyTelnetCommandsShowsNothing) {
     EXPECT_EQ(link.writes, std::vector<std::string>{Bytes({255, 251, 24})});
 }
 
-TEST_F(ReceivePathTest, BurstIsShownInBlocksOf1024UntilAReadYieldsNothing) {
+TEST_F(ReceivePathTest, BurstIsShownInBlocksOf1024AndOneUpdateWhenItEndsQuickly) {
     std::string burst(3000, 'b');
     burst[1500] = 'm';
     link.receiveScript = {burst};
-    int passes = 0;
-    while (receiver.PumpReceive())
-        ++passes;
-    EXPECT_EQ(passes, 3);
+    EXPECT_EQ(receiver.PumpReceive(), 1);
+    EXPECT_EQ(receiver.PumpReceive(), 0);
     ASSERT_EQ(window.shown.size(), 3u);
     EXPECT_EQ(window.shown[0].size(), 1024u);
     EXPECT_EQ(window.shown[2].size(), 3000u - 2048u);
     EXPECT_EQ(window.AllShown(), burst);
+    EXPECT_EQ(window.changesShown, 1);
+}
+
+// Blocks that keep arriving are shown one after the other, with a window
+// update (and a return to the message loop) once 20 ms have passed.
+TEST_F(ReceivePathTest, UpdatesComeAtTheScreensPaceWhileDataKeepsArriving) {
+    window.tick = 7;
+    link.receiveScript = {std::string(5000, 'x')};
+    EXPECT_EQ(receiver.PumpReceive(), 1);
+    EXPECT_EQ(window.shown.size(), 3u);
+    EXPECT_EQ(window.changesShown, 1);
+    EXPECT_TRUE(receiver.DataReady());
+    EXPECT_EQ(receiver.PumpReceive(), 1);
+    EXPECT_EQ(window.shown.size(), 5u);
+    EXPECT_EQ(window.changesShown, 2);
+    EXPECT_FALSE(receiver.DataReady());
+}
+
+TEST_F(ReceivePathTest, ClockThatWrapsStillEndsThePass) {
+    window.now = 0xFFFFFFF0u;
+    window.tick = 15;
+    link.receiveScript = {std::string(5000, 'x')};
+    receiver.PumpReceive();
+    EXPECT_EQ(window.shown.size(), 2u);
 }
 
 TEST_F(ReceivePathTest, EndedConnectionPostsDisconnectedOnce) {
