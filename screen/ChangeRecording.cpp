@@ -7,7 +7,7 @@
 void ScreenBuffer::CloseRun() {
     if (runStart < runEnd) {
         MarkChanged(runRow, runRow);
-        view->InvalidateCells(runRow, runRow + 1, runStart, runEnd);
+        Invalidate(runRow, runRow + 1, runStart, runEnd);
     }
     runStart = runEnd = 0;
 }
@@ -21,8 +21,15 @@ void ScreenBuffer::MarkChanged(int a, int b) {
         cleanTop = std::max(cleanTop, b + 1);
 }
 
+void ScreenBuffer::Invalidate(int rowTop, int rowEnd, int colStart, int colEnd) {
+    if (batching)
+        batch.Add(rowTop, rowEnd, colStart, colEnd);
+    else
+        view->InvalidateCells(rowTop, rowEnd, colStart, colEnd);
+}
+
 void ScreenBuffer::InvalidateRows(int rowTop, int rowEnd) {
-    view->InvalidateCells(rowTop, rowEnd, 0, ShownColumns());
+    Invalidate(rowTop, rowEnd, 0, ShownColumns());
 }
 
 void ScreenBuffer::RepaintRow(int row) {
@@ -88,8 +95,16 @@ void ScreenBuffer::ResetChangeRecording() {
     dirtyBottom = 0;
 }
 
+void ScreenBuffer::BatchRepaints() {
+    batching = 1;
+}
+
 void ScreenBuffer::FlushChanges() {
     CloseRun();
+    if (batching) {
+        batching = 0;
+        batch.HandTo(*view);
+    }
     if (cleanTop > cleanBottom) {
         pendingScroll = 0;
         if (dirtyTop <= dirtyBottom) InvalidateRows(dirtyTop, dirtyBottom + 1);

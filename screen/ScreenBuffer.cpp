@@ -92,7 +92,7 @@ void ScreenBuffer::FillCells(unsigned char ch, unsigned char attr, int row, int 
     int endRow = std::min((start + count) / LineWidth, MaxLines - 1);
     MarkChanged(row, endRow);
     if (endRow == row)
-        view->InvalidateCells(row, row + 1, col, col + count);
+        Invalidate(row, row + 1, col, col + count);
     else
         InvalidateRows(row, endRow + 1);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "screen/Cell.h"
+#include "screen/RepaintBatch.h"
 #include "screen/ScreenView.h"
 #include "screen/ScrollbackStore.h"
 
@@ -42,6 +43,9 @@ class ScreenBuffer {
     // out: counted text, at least CountedLineSize bytes.
     void GetLineText(int row, unsigned char* out) const;
     void FlushChanges();
+    // Until the next FlushChanges, repaint rectangles are gathered per row
+    // and handed to the window together, before the flush's scroll.
+    void BatchRepaints();
 
     // History, scroll-back mode, resizing and the text services.
     void PushLinesToHistory(int count);
@@ -94,6 +98,7 @@ class ScreenBuffer {
     int ShownColumns() const;
     void CloseRun();
     void MarkChanged(int a, int b);
+    void Invalidate(int rowTop, int rowEnd, int colStart, int colEnd);
     void InvalidateRows(int rowTop, int rowEnd);
     void RepaintRow(int row);
     static int ValidRegion(int top, int bottom);
@@ -107,6 +112,8 @@ class ScreenBuffer {
     void DropSelectionLines(int dropped);
 
     ScreenView* view;
+    int batching = 0;
+    RepaintBatch batch;
     Cell* active;
     Cell* spare;
     Cell arrayA[GridCells];

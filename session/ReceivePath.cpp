@@ -8,16 +8,21 @@ ReceivePath::ReceivePath(ReceiveWindow& window, const OutputHold& hold, const Co
 // While data keeps arriving, blocks are read and shown one after the other
 // and the window is updated at the screen's pace: when UpdateInterval has
 // passed, and always when a read yields nothing. Between updates the
-// window's messages wait at most that long.
+// window's messages wait at most that long. Blocks shown outside the pump
+// (the deferred block, when the hold ends) are updated on its next pass.
 int ReceivePath::PumpReceive() {
-    if (!dataReady || receivedCount > 0 || ReceiveSize() == 0 || hold.IsHeld()) return 0;
-    unsigned start = window.Milliseconds();
     int shown = 0;
-    while (ReceiveBlock()) {
-        shown = 1;
-        if (hold.IsHeld() || window.Milliseconds() - start >= UpdateInterval) break;
+    if (dataReady && receivedCount == 0 && ReceiveSize() > 0 && !hold.IsHeld()) {
+        unsigned start = window.Milliseconds();
+        while (ReceiveBlock()) {
+            shown = 1;
+            if (hold.IsHeld() || window.Milliseconds() - start >= UpdateInterval) break;
+        }
     }
-    if (shown) window.ShowChanges();
+    if (changesWaiting) {
+        changesWaiting = 0;
+        window.ShowChanges();
+    }
     return shown;
 }
 
@@ -52,6 +57,7 @@ int ReceivePath::DisplayReceived(const char* bytes, int count) {
         return 0;
     }
     window.ProcessReceived(bytes, count);
+    changesWaiting = 1;
     return 1;
 }
 
@@ -80,6 +86,7 @@ void ReceivePath::ReleaseDeferred() {
 void ReceivePath::ShowLocalLine(const char* text) {
     window.ProcessReceived(text, static_cast<int>(std::strlen(text)));
     window.ProcessReceived("\r\n", 2);
+    changesWaiting = 0;
     window.ShowChanges();
 }
 

@@ -59,6 +59,7 @@ class ReceivePath {
     int receivedCount = 0;
     int echoCount = 0;
     int dataReady = 0;
+    int changesWaiting = 0;
     char deferredData[DeferredCapacity];
     int deferredCount = 0;
 };

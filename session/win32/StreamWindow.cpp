@@ -25,6 +25,7 @@ StreamWindow::StreamWindow(Profile& settings)
       lockStates(KeyboardState().bytes) {}
 
 void StreamWindow::ProcessReceived(const char* bytes, int count) {
+    screen.BatchRepaints();
     LogReceivedBytes(bytes, count);
     ProcessInput(bytes, count);
 }

@@ -133,6 +133,17 @@ TEST_F(ReceivePathTest, DisplayWhileHeldDefersTheBlock) {
     EXPECT_EQ(window.shown, (std::vector<std::string>{"later", "now"}));
 }
 
+// The end of a hold shows the deferred data outside the pump; its next pass
+// updates the window even when the read yields nothing.
+TEST_F(ReceivePathTest, BlockShownOutsideThePumpIsUpdatedOnItsNextPass) {
+    receiver.DisplayReceived("deferred", 8);
+    EXPECT_EQ(window.changesShown, 0);
+    EXPECT_EQ(receiver.PumpReceive(), 0);
+    EXPECT_EQ(window.changesShown, 1);
+    receiver.PumpReceive();
+    EXPECT_EQ(window.changesShown, 1);
+}
+
 TEST_F(ReceivePathTest, LocalLineIsShownEvenWhileHeld) {
     session.hold.RequestHold();
     receiver.ShowLocalLine("Using WSOCK32.DLL");
