@@ -4,10 +4,12 @@ running telnet(1), on one Xvfb display, fed the same bytes by a host on
 127.0.0.1 and timed in band.
 
 For each run the host accepts the client, asks for character mode (WILL
-ECHO, WILL SGA), and asks for the cursor position until the first report
-comes back. The clock then starts; the host sends the workload and one
-more cursor position request, and the clock stops when the report for
-that last byte arrives: every byte before it has been processed.
+ECHO, WILL SGA), and asks for the terminal's identity until an answer
+comes back. The clock then starts; the host sends the workload and a
+cursor position request, and the clock stops when the report for that last
+byte arrives: every byte before it has been processed. (The identity
+request of the start may be repeated while the client starts; its answers
+cannot be taken for the report.)
 
 The two programs are measured one after the other for every workload and
 repetition, so that a change in the machine's load hits both alike.
@@ -36,6 +38,8 @@ BUILD = os.environ.get("LUMO_WIN32_BUILD", os.path.join(ROOT, "build", "win32"))
 PREFIX = os.environ.get("LUMO_WINEPREFIX", os.path.join(ROOT, "build", "wineprefix"))
 
 IAC, WILL, ECHO, SGA = 255, 251, 1, 3
+IDENTITY_REQUEST = b"\x1b[c"
+IDENTITY_REPORT = re.compile(rb"\x1b\[\?[\d;]*c")
 CURSOR_REQUEST = b"\x1b[6n"
 CURSOR_REPORT = re.compile(rb"\x1b\[\d+;\d+R")
 RUN_TIMEOUT = 600
@@ -89,12 +93,12 @@ WORKLOADS = {
 }
 
 
-def wait_report(client, deadline, ask_again):
-    """Reads until a cursor position report arrives; with ask_again, repeats
-    the request every two seconds without one."""
+def wait_report(client, deadline, report, ask_again=None):
+    """Reads until the report arrives; repeats the request ask_again every
+    two seconds without one."""
     data = b""
     while True:
-        match = CURSOR_REPORT.search(data)
+        match = report.search(data)
         if match:
             return
         remaining = deadline - time.monotonic()
@@ -110,19 +114,19 @@ def wait_report(client, deadline, ask_again):
         if chunk is None:
             # Still starting up, or the request came before character mode.
             if ask_again:
-                client.sendall(CURSOR_REQUEST)
+                client.sendall(ask_again)
             continue
         data = data[-32:] + chunk
 
 
-def time_workload(listener, workload):
+def time_workload(listener, workload, shot):
     """Serves one client: seconds from the first report to the last one."""
     listener.settimeout(120)
     client, _ = listener.accept()
     with client:
         client.setsockopt(socket.IPPROTO_TCP, socket.TCP_NODELAY, 1)
-        client.sendall(bytes([IAC, WILL, ECHO, IAC, WILL, SGA]) + CURSOR_REQUEST)
-        wait_report(client, time.monotonic() + 120, True)
+        client.sendall(bytes([IAC, WILL, ECHO, IAC, WILL, SGA]) + IDENTITY_REQUEST)
+        wait_report(client, time.monotonic() + 120, IDENTITY_REPORT, IDENTITY_REQUEST)
         # Anything the client still had to say about the first request.
         client.settimeout(0.5)
         try:
@@ -133,8 +137,12 @@ def time_workload(listener, workload):
         start = time.monotonic()
         client.settimeout(None)
         client.sendall(workload + CURSOR_REQUEST)
-        wait_report(client, start + RUN_TIMEOUT, False)
-        return time.monotonic() - start
+        wait_report(client, start + RUN_TIMEOUT, CURSOR_REPORT)
+        seconds = time.monotonic() - start
+        if shot:
+            time.sleep(2)  # the last paint may follow the report
+            subprocess.run(["import", "-window", "root", shot], timeout=60)
+        return seconds
 
 
 class Display:
@@ -184,7 +192,7 @@ def client_command(program, port):
     return ["xterm", "-geometry", "80x24", "-e", "telnet", "127.0.0.1", str(port)]
 
 
-def measure(program, workload):
+def measure(program, workload, shot=None):
     with socket.socket() as listener:
         listener.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
         listener.bind(("127.0.0.1", 0))
@@ -193,7 +201,7 @@ def measure(program, workload):
                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                                    start_new_session=True)
         try:
-            return time_workload(listener, workload)
+            return time_workload(listener, workload, shot)
         finally:
             os.killpg(process.pid, signal.SIGKILL)
             process.wait(timeout=20)
@@ -206,6 +214,8 @@ def main():
                         help="size of each workload in 10^6 bytes")
     parser.add_argument("--workloads", default="plain,sgr,region")
     parser.add_argument("--programs", default="lumo,xterm")
+    parser.add_argument("--screenshots", metavar="FOLDER",
+                        help="save the display after each run as FOLDER/workload-program.png")
     args = parser.parse_args()
     names = args.workloads.split(",")
     programs = args.programs.split(",")
@@ -216,7 +226,9 @@ def main():
         for repetition in range(args.repetitions):
             for name in names:
                 for program in programs:
-                    seconds = measure(program, data[name])
+                    shot = (os.path.join(args.screenshots, f"{name}-{program}.png")
+                            if args.screenshots else None)
+                    seconds = measure(program, data[name], shot)
                     rate = len(data[name]) / seconds / 1e6
                     rates[name, program].append(rate)
                     print(f"run {repetition + 1} {name:7} {program:6} {seconds:8.2f} s "
@@ -225,7 +237,7 @@ def main():
     print("| workload | LUMO/NT | xterm + telnet | ratio |")
     print("|---|---|---|---|")
     for name in names:
-        median = {p: statistics.median(rates[name, p]) if rates[name, p] else None
+        median = {p: statistics.median(rates[name, p]) if rates.get((name, p)) else None
                   for p in ("lumo", "xterm")}
         cells = [f"{median[p]:.2f}" if median[p] else "-" for p in ("lumo", "xterm")]
         ratio = (f"{median['lumo'] / median['xterm']:.2f}x"
