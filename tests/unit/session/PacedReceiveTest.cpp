@@ -1,7 +1,8 @@
-// The receive road from the connection to the screen, paced (several blocks
-// to a window update) and block by block: the final screen, the history,
-// what reaches the log and every reply are the same, byte for byte; only
-// the number of window calls differs.
+// The receive road from the connection to the screen, paced (several large
+// reads to a window update) and block by block (1,024-byte reads, each
+// followed by an update): the final screen, the history, what reaches the
+// log and every reply are the same, byte for byte; only the number of
+// window calls differs.
 #include "FakeConnection.h"
 #include "emulator/Emulator.h"
 #include "screen/ScreenBuffer.h"
@@ -92,9 +93,9 @@ class RecordingTerminal : public SessionWindow, public EmulatorHost, public Scre
 };
 
 // Feeds the host's bytes through the receive road as the idle work does:
-// the host's writes arrive in pieces of 1 to 3,000 bytes, and the pump runs
-// until it has nothing more. Local echo waits at the front at the start.
-Outcome Receive(const std::string& hostBytes, unsigned tick) {
+// the socket yields pieces of 1 to maxRead bytes, and the pump runs until it
+// has nothing more. Local echo waits at the front at the start.
+Outcome Receive(const std::string& hostBytes, unsigned tick, size_t maxRead) {
     RecordingTerminal window(tick);
     FakeConnection link;
     Session session(window);
@@ -102,7 +103,7 @@ Outcome Receive(const std::string& hostBytes, unsigned tick) {
     ReceivePath& receiver = session.receiver;
     std::mt19937 random(7);
     for (size_t at = 0; at < hostBytes.size();) {
-        size_t piece = 1 + random() % 3000;
+        size_t piece = 1 + random() % maxRead;
         link.receiveScript.push_back(hostBytes.substr(at, piece));
         at += piece;
     }
@@ -155,9 +156,9 @@ TEST(PacedReceive, PacedAndBlockByBlockEndTheSameOnEveryWorkload) {
     for (int kind = 0; kind < 3; ++kind) {
         SCOPED_TRACE(names[kind]);
         std::string bytes = Workload(kind, kind == 0 ? 1200000 : 300000);
-        Outcome blocks = Receive(bytes, ReceivePath::UpdateInterval);
-        Outcome paced = Receive(bytes, 1);
-        Outcome unpaced = Receive(bytes, 0);
+        Outcome blocks = Receive(bytes, ReceivePath::UpdateInterval, 1024);
+        Outcome paced = Receive(bytes, 1, 2 * ReceivePath::ReceiveBufferSize);
+        Outcome unpaced = Receive(bytes, 0, 2 * ReceivePath::ReceiveBufferSize);
         ExpectSame(paced, blocks);
         ExpectSame(unpaced, blocks);
         // Block by block updates the window after every read.

@@ -1,4 +1,4 @@
-// The receive pump and the display path: reading in 1024-byte blocks,
+// The receive pump and the display path: reading in blocks of the receive buffer,
 // the end of a connection, hold, and lines shown locally.
 #include "FakeConnection.h"
 #include "FakeWindow.h"
@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 namespace {
+
+constexpr int Size = ReceivePath::ReceiveBufferSize;
 
 class ReceivePathTest : public ::testing::Test {
   protected:
@@ -26,7 +28,7 @@ TEST_F(ReceivePathTest, ReceivedBlockIsShownAndTheScreenUpdatedWhenTheReadsRunDr
     EXPECT_EQ(window.shown, std::vector<std::string>{"hello"});
     EXPECT_EQ(window.changesShown, 1);
     EXPECT_FALSE(receiver.DataReady());
-    EXPECT_EQ(link.receiveSizes, (std::vector<int>{1024, 1024}));
+    EXPECT_EQ(link.receiveSizes, (std::vector<int>{Size, Size}));
 }
 
 TEST_F(ReceivePathTest, EmptyReadStopsThePumpUntilTheNextNotification) {
@@ -46,15 +48,15 @@ TEST_F(ReceivePathTest, ReadOfOnlyTelnetCommandsShowsNothing) {
     EXPECT_EQ(link.writes, std::vector<std::string>{Bytes({255, 251, 24})});
 }
 
-TEST_F(ReceivePathTest, BurstIsShownInBlocksOf1024AndOneUpdateWhenItEndsQuickly) {
-    std::string burst(3000, 'b');
-    burst[1500] = 'm';
+TEST_F(ReceivePathTest, BurstIsShownInBlocksOfTheBufferAndOneUpdateWhenItEndsQuickly) {
+    std::string burst(2 * Size + 952, 'b');
+    burst[Size + 500] = 'm';
     link.receiveScript = {burst};
     EXPECT_EQ(receiver.PumpReceive(), 1);
     EXPECT_EQ(receiver.PumpReceive(), 0);
     ASSERT_EQ(window.shown.size(), 3u);
-    EXPECT_EQ(window.shown[0].size(), 1024u);
-    EXPECT_EQ(window.shown[2].size(), 3000u - 2048u);
+    EXPECT_EQ(window.shown[0].size(), static_cast<size_t>(Size));
+    EXPECT_EQ(window.shown[2].size(), 952u);
     EXPECT_EQ(window.AllShown(), burst);
     EXPECT_EQ(window.changesShown, 1);
 }
@@ -63,7 +65,7 @@ TEST_F(ReceivePathTest, BurstIsShownInBlocksOf1024AndOneUpdateWhenItEndsQuickly)
 // update (and a return to the message loop) once 20 ms have passed.
 TEST_F(ReceivePathTest, UpdatesComeAtTheScreensPaceWhileDataKeepsArriving) {
     window.tick = 7;
-    link.receiveScript = {std::string(5000, 'x')};
+    link.receiveScript = {std::string(4 * Size + 100, 'x')};
     EXPECT_EQ(receiver.PumpReceive(), 1);
     EXPECT_EQ(window.shown.size(), 3u);
     EXPECT_EQ(window.changesShown, 1);
@@ -77,7 +79,7 @@ TEST_F(ReceivePathTest, UpdatesComeAtTheScreensPaceWhileDataKeepsArriving) {
 TEST_F(ReceivePathTest, ClockThatWrapsStillEndsThePass) {
     window.now = 0xFFFFFFF0u;
     window.tick = 15;
-    link.receiveScript = {std::string(5000, 'x')};
+    link.receiveScript = {std::string(4 * Size + 100, 'x')};
     receiver.PumpReceive();
     EXPECT_EQ(window.shown.size(), 2u);
 }
@@ -154,11 +156,11 @@ TEST_F(ReceivePathTest, LocalLineIsShownEvenWhileHeld) {
 }
 
 TEST_F(ReceivePathTest, EchoRoomIsTheWholeBufferOnlyWhenItIsFree) {
-    EXPECT_EQ(receiver.EchoRoom(), 1024);
+    EXPECT_EQ(receiver.EchoRoom(), Size);
     receiver.PlaceEcho("x", 1);
     EXPECT_EQ(receiver.EchoRoom(), 0);
     receiver.PumpReceive();
-    EXPECT_EQ(receiver.EchoRoom(), 1024);
+    EXPECT_EQ(receiver.EchoRoom(), Size);
 }
 
 TEST(ConnectionTest, DefaultsDoNothing) {

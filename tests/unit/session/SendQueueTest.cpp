@@ -182,7 +182,8 @@ TEST_F(LocalEchoTest, AcceptedBytesAreShownBeforeTheHostsData) {
     EXPECT_TRUE(receiver.DataReady());
     EXPECT_EQ(receiver.PumpReceive(), 1);
     EXPECT_EQ(window.shown, std::vector<std::string>{"typedHOST"});
-    EXPECT_EQ(link.receiveSizes, (std::vector<int>{1024 - 5, 1024}));
+    EXPECT_EQ(link.receiveSizes, (std::vector<int>{ReceivePath::ReceiveBufferSize - 5,
+                                                   ReceivePath::ReceiveBufferSize}));
 }
 
 TEST_F(LocalEchoTest, OnlyAcceptedBytesAreEchoedInOrder) {
