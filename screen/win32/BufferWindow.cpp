@@ -56,12 +56,17 @@ void BufferWindow::UpdateView() {
 }
 
 // The message carries the thumb in 16 bits; a history of more lines than
-// that needs the bar's own 32-bit tracking position.
+// that needs the bar's own 32-bit tracking position. Only then: Wine ends
+// the tracking before it sends SB_THUMBPOSITION, and reports the old
+// position as the tracking one, so a drag would not move the view.
 int BufferWindow::ThumbPosition(int bar, WPARAM wParam) {
+    int rangeMin = 0, rangeMax = 0;
+    GetScrollRange(handle, bar, &rangeMin, &rangeMax);
     SCROLLINFO info = {};
     info.cbSize = sizeof info;
     info.fMask = SIF_TRACKPOS;
-    if (LOWORD(wParam) == SB_THUMBPOSITION && GetScrollInfo(handle, bar, &info))
+    if (LOWORD(wParam) == SB_THUMBPOSITION && rangeMax > 0xFFFF &&
+        GetScrollInfo(handle, bar, &info))
         return info.nTrackPos;
     return HIWORD(wParam);
 }
