@@ -56,9 +56,9 @@ void BufferWindow::UpdateView() {
 }
 
 // The message carries the thumb in 16 bits; a history of more lines than
-// that needs the bar's own 32-bit tracking position. Only then: Wine ends
-// the tracking before it sends SB_THUMBPOSITION, and reports the old
-// position as the tracking one, so a drag would not move the view.
+// that needs the bar's own 32-bit tracking position. Only then: under
+// Wine 8 the tracking position that SB_THUMBPOSITION finds is the bar's old
+// position, so a drag would not move the view.
 int BufferWindow::ThumbPosition(int bar, WPARAM wParam) {
     int rangeMin = 0, rangeMax = 0;
     GetScrollRange(handle, bar, &rangeMin, &rangeMax);
