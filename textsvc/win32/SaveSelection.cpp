@@ -1,5 +1,7 @@
 #include "textsvc/win32/SaveSelection.h"
 
+#include <cstring>
+
 #include "screen/ScreenBuffer.h"
 #include "textsvc/SaveText.h"
 #include "textsvc/SelectionCopy.h"
@@ -45,18 +47,25 @@ SaveFile OpenChosenFile(const char* path, int append) {
     return file;
 }
 
-// Cancel gives no file and no message; a dialog that failed (a name longer
-// than its buffer among others) or a file that cannot be had says so.
+// A dialog may cut a name longer than its buffer and still report success;
+// a name that fills the buffer is taken as cut.
+bool WholeName(const char* name) {
+    return std::strlen(name) < FileDialog::FileNameSize - 1;
+}
+
+// Cancel gives no file and no message; a dialog that failed, a name too
+// long for it, or a file that cannot be had says so.
 SaveFile ChooseSaveFile(TextServiceHost& host, int append) {
     DWORD flags =
         OFN_NOREADONLYRETURN | OFN_HIDEREADONLY | (append ? OFN_CREATEPROMPT : OFN_OVERWRITEPROMPT);
     FileDialog dialog(false, "TXT", nullptr, flags, SaveFilter, &host.OwnerWindow());
     dialog.SetTitle(append ? "Append to file" : "Save As");
     SaveFile file;
-    if (dialog.RunModal() == IDOK)
-        file = OpenChosenFile(dialog.FileName(), append);
-    else if (CommDlgExtendedError() == 0)
+    if (dialog.RunModal() == IDOK) {
+        if (WholeName(dialog.FileName())) file = OpenChosenFile(dialog.FileName(), append);
+    } else if (CommDlgExtendedError() == 0) {
         return file;
+    }
     if (file.handle == INVALID_HANDLE_VALUE)
         MessageBoxA(host.OwnerWindow().Handle(), "Cannot write to file", "",
                     MB_OK | MB_ICONEXCLAMATION);
