@@ -23,6 +23,8 @@ def small_disks():
     for name, options in (("full", "size=16k"), ("readonly", "size=16k,ro")):
         path = os.path.join(drive_c, name)
         os.makedirs(path, exist_ok=True)
+        while subprocess.run(["mountpoint", "-q", path], timeout=20).returncode == 0:
+            subprocess.run(["umount", path], timeout=20, check=True)  # left by a killed run
         result = subprocess.run(["mount", "-t", "tmpfs", "-o", options, "tmpfs", path],
                                 capture_output=True, text=True, timeout=20)
         if result.returncode != 0:
