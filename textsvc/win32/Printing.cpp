@@ -137,6 +137,9 @@ int PrintJob::BeginDocument() {
 }
 
 // A full page is ejected at once; a failed ejection or Cancel stops the job.
+// The abort procedure is called after each ejection here too: some systems
+// (Wine among them) call it only when the document starts, which would leave
+// "Printing..." without its messages for the whole job.
 int PrintJob::Line(const unsigned char* chars, int count, int) {
     if (!pageOpen) {
         pageOpen = StartPage(dc) > 0;
@@ -149,6 +152,7 @@ int PrintJob::Line(const unsigned char* chars, int count, int) {
     if (!pager.LinePrinted()) return 1;
     pageOpen = 0;
     lastEscape = EndPage(dc) > 0 ? 1 : -1;
+    PrintAbortProc(dc, 0);
     return lastEscape > 0 && !printAborted;
 }
 
