@@ -91,30 +91,35 @@ def test_print_lines_pages_cancel_and_setup(start_program, probe, host, settings
     probe.click(box["handle"], "OK")
     probe.wait_gone(box["handle"])
 
-    # Five lines (the two start-up lines, then the screen's three) on one
-    # page, one line height apart, the first one line height down.
+    # Three lines, the history cleared first, on one page, one line height
+    # apart, the first one line height down.
     assert read_screen(program, expected=b"three").endswith(b"one\ntwo\nthree")
+    probe.command(handle, 206)
+    box, texts = probe.message_box("LUMO/NT")
+    assert texts == ["Okay to clear memory?"]
+    probe.click(box["handle"], "OK")
+    probe.wait_gone(box["handle"])
+    assert read_screen(program) == b"one\ntwo\nthree"
     done = printers()
     print_selection(probe, program)
     path = next_job(printers, done, "PDF")
-    assert pages(path) == [["Initializing TCP/IP...", "Using WSOCK32.DLL", "one", "two",
-                            "three"]]
+    assert pages(path) == [["one", "two", "three"]]
     tops = line_tops(path)
     height = tops[1] - tops[0]
-    assert [round((t - tops[0]) / height, 3) for t in tops] == [0, 1, 2, 3, 4]
+    assert [round((t - tops[0]) / height, 3) for t in tops] == [0, 1, 2]
     assert int(tops[0] // height) == 1
     subprocess.run(["pdftoppm", "-png", "-r", "50", "-f", "1", "-l", "1", path,
                     os.path.join(lumo.ARTIFACTS, "print-page")], check=True, timeout=60)
 
     # 35 lines on pages of 34: 34 and 1.
-    host.send(b"".join(b"\r\np%02d" % n for n in range(1, 31)))
-    read_screen(program, expected=b"p30")
+    host.send(b"".join(b"\r\np%02d" % n for n in range(1, 33)))
+    read_screen(program, expected=b"p32")
     probe.command(handle, 205)
     done = printers()
     print_selection(probe, program)
     printed = pages(next_job(printers, done, "PDF"))
     assert [len(page) for page in printed] == [34, 1]
-    assert printed[0][0] == "Initializing TCP/IP..." and printed[1] == ["p30"]
+    assert printed[0][0] == "one" and printed[1] == ["p32"]
 
     # Print Setup's printer serves the next Print only.
     probe.command(handle, 107)
