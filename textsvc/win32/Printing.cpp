@@ -104,8 +104,9 @@ class PrintJob : public SelectedLineSink {
 int PrintJob::Start() {
     SetUpPrintDialog(owner);
     printDialogData.Flags |= PD_SELECTION;
-    // A dialog that could not even open (no printer at all) still leads to
-    // the message below; Cancel ends here.
+    // A dialog that failed with an error still leads to the message below;
+    // Cancel ends here, and so does a dialog that said itself that there is
+    // no printer (Wine's does, and then reports no error).
     if (!PrintDlgA(&printDialogData) && CommDlgExtendedError() == 0) return 0;
     dc = PrinterDc();
     if (!dc) return Fail(owner, "Cannot print!");
