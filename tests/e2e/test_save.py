@@ -24,7 +24,7 @@ def small_disks():
         path = os.path.join(drive_c, name)
         os.makedirs(path, exist_ok=True)
         while subprocess.run(["mountpoint", "-q", path], timeout=20).returncode == 0:
-            subprocess.run(["umount", path], timeout=20, check=True)  # left by a killed run
+            subprocess.run(["umount", "-l", path], timeout=20, check=True)  # left by a killed run
         result = subprocess.run(["mount", "-t", "tmpfs", "-o", options, "tmpfs", path],
                                 capture_output=True, text=True, timeout=20)
         if result.returncode != 0:
@@ -32,7 +32,7 @@ def small_disks():
         mounted.append(path)
     yield {os.path.basename(p): p for p in mounted}
     for path in mounted:
-        subprocess.run(["umount", path], timeout=20)
+        subprocess.run(["umount", "-l", path], timeout=20)
 
 
 def save(probe, program, command, path):
