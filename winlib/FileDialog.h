@@ -25,8 +25,6 @@ class FileDialog : public Dialog {
     void HandleOk() override;
     void HandleCancel() override;
 
-    // The dialog's caption; the text must outlive the run.
-    void SetTitle(const char* title) { request.lpstrTitle = title; }
     const char* FileName() const { return fileName; }
     const char* FileTitle() const { return fileTitle; }
     const char* Filter() const { return filter; }
