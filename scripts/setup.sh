@@ -9,6 +9,7 @@ packages=(
     g++-mingw-w64-i686 wine wine32:i386 wine64
     xvfb xdotool xclip imagemagick python3-pytest inetutils-telnetd socat locales
     xterm telnet
+    cups printer-driver-cups-pdf libcups2:i386 poppler-utils
 )
 
 missing=()

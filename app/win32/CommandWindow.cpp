@@ -6,8 +6,11 @@
 #include "textsvc/MacroNotation.h"
 #include "textsvc/SelectionCopy.h"
 #include "textsvc/win32/ClipboardCopy.h"
+#include "textsvc/win32/FindCommand.h"
 #include "textsvc/win32/MacroDialog.h"
+#include "textsvc/win32/Printing.h"
 #include "textsvc/win32/ProcessLog.h"
+#include "textsvc/win32/SaveSelection.h"
 
 namespace {
 
@@ -100,6 +103,12 @@ LRESULT CommandWindow::HandleCommand(int id, HWND, int) {
     case IDM_LOGGING: LoggingCommand(); return 0;
     case IDM_MACROS: RunMacroDialog(); return 0;
     case IDM_REPEATMACRO: PlayMacro(); return 0;
+    // Find, save and print.
+    case IDM_FIND: RunFind(*this, find); return 0;
+    case IDM_SAVEAS: SaveSelection(*this, 0); return 0;
+    case IDM_APPEND: SaveSelection(*this, 1); return 0;
+    case IDM_PRINT: PrintSelection(*this); return 0;
+    case IDM_PRINTSETUP: PrintSetup(*this); return 0;
     default: return CommandNotImplemented();
     }
 }
@@ -208,6 +217,13 @@ void CommandWindow::ClearLinesOffTop() {
         return;
     screen.ClearLinesOffTop();
     Layout();
+}
+
+void CommandWindow::ShowHistoryAt(int top) {
+    screen.viewTop = top;
+    if (verticalScrollBar) SetScrollPos(handle, SB_VERT, top, TRUE);
+    screen.FillViewFromHistory();
+    RedrawRows(0, screen.lines - 1, 0, screen.columns - 1);
 }
 
 HGLOBAL CommandWindow::CopySelection(int quoted, int toClipboard) {

@@ -2,14 +2,16 @@
 
 #include "app/WindowSettings.h"
 #include "session/win32/StreamWindow.h"
+#include "textsvc/FindText.h"
 #include "textsvc/win32/PasteRunner.h"
+#include "textsvc/win32/TextServiceHost.h"
 
 // The command layer of the terminal window: the placement and switches of
 // section "Window", the general command handler, the exit and shutdown
 // confirmations, the fixed layout's size messages and the window-level
 // messages (AutoFocus, the right mouse button). Settings are read when the
 // object is made and written back when it is destroyed.
-class CommandWindow : public StreamWindow {
+class CommandWindow : public StreamWindow, public TextServiceHost {
   public:
     static constexpr int LastMacroSize = 260;
 
@@ -49,7 +51,16 @@ class CommandWindow : public StreamWindow {
 
     // A message box owned by the window and captioned with its title text;
     // returns the button chosen.
-    int AskWithTitle(const char* text, UINT type);
+    int AskWithTitle(const char* text, UINT type) override;
+
+    // Find, save and print.
+    Window& OwnerWindow() override { return *this; }
+    ScreenBuffer& Screen() override { return screen; }
+    int InScrollBack() override { return ScrollBackMode(); }
+    void EnterScrollBack() override { StreamWindow::EnterScrollBack(); }
+    void LeaveScrollBack() override { StreamWindow::LeaveScrollBack(); }
+    void ShowHistoryAt(int top) override;
+
     // The answer to a command that no layer handles.
     LRESULT CommandNotImplemented();
 
@@ -60,6 +71,7 @@ class CommandWindow : public StreamWindow {
     char lastMacro[LastMacroSize] = {};
     PasteRunner paste;
     int lastMacroIndex = 0;
+    FindSettings find;
 
   private:
     LRESULT Paste(int id);

@@ -159,6 +159,21 @@ class Probe:
         """Selects a list box's item and tells the dialog, as a click does."""
         self.run("select", dialog, control_id, index)
 
+    def choose(self, dialog, control_id, text):
+        """Chooses the item that starts with text in a combo box, as a user's
+        choice does."""
+        self.run("choose", dialog, control_id, text)
+
+    def scroll(self, handle):
+        """The vertical bar's (position, minimum, maximum)."""
+        return tuple(int(v) for v in self.run("scroll", handle)[0].split("\t"))
+
+    def post(self, handle, message, wparam=0, lparam=0):
+        self.run("post", handle, message, wparam, lparam)
+
+    def enabled(self, handle):
+        return self.run("enabled", handle)[0] == "1"
+
     def message_box(self, caption, timeout=10):
         """Waits for a dialog box with the caption; returns (window, texts)."""
         box = self.wait_window(cls="#32770", title=caption, timeout=timeout)

@@ -16,9 +16,13 @@ for program in LUMO32.EXE lumoprobe.exe winlibcheck.exe; do
     fi
 done
 
+# shellcheck source=printers.sh
+source "$root/tests/e2e/printers.sh"
+
 xvfb_pid=""
 cleanup() {
     WINEPREFIX=$prefix timeout 20 wineserver -k 2>/dev/null || true
+    stop_printers
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
     [ -n "$xvfb_pid" ] && wait "$xvfb_pid" 2>/dev/null || true
 }
@@ -43,6 +47,9 @@ fi
 export DISPLAY=":$display_number"
 
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# The printers come before any Wine process: Wine asks CUPS for them as
+# programs start.
+start_printers "$artifacts/cups"
 # A Wine server left from another display would show the windows there.
 timeout 20 wineserver -k 2>/dev/null || true
 if [ ! -f "$prefix/system.reg" ]; then

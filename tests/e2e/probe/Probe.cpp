@@ -20,6 +20,12 @@
 //   lumoprobe text HWND ID          the text of the dialog's control ID
 //   lumoprobe listbox HWND ID       the list box ID's items: index, selected, text
 //   lumoprobe select HWND ID INDEX  selects a list box item, notifying the dialog
+//   lumoprobe choose HWND ID TEXT   chooses the item that starts with TEXT in the
+//                                   dialog's combo box ID, notifying the dialog
+//   lumoprobe scroll HWND           the window's scroll bars: position, minimum, maximum
+//                                   of the vertical bar, then of the horizontal one
+//   lumoprobe post HWND MSG W L     posts a message
+//   lumoprobe enabled HWND          1 when the window is enabled, else 0
 //   lumoprobe stay                  keeps the Wine session and its desktop up until
 //                                   killed, so that the programs under test never
 //                                   have to start them
@@ -160,28 +166,28 @@ int SelectItem(HWND dialog, HWND list, const char* index) {
                : 1;
 }
 
-// Menus cannot be read from another process, so the probe hooks the
-// window's thread with lumoprobehook.dll (beside this program) and receives
-// the menu as text through WM_COPYDATA.
-struct MenuReply {
+// Menus and scroll bars cannot be read from another process, so the probe
+// hooks the window's thread with lumoprobehook.dll (beside this program) and
+// receives the menu (or the scroll bars) as text through WM_COPYDATA.
+struct HookReply {
     bool received;
-    bool hasMenu;
+    bool answered;
     char text[16384];
 };
 
 LRESULT CALLBACK ReplyProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != WM_COPYDATA) return DefWindowProcA(window, message, wParam, lParam);
-    MenuReply* reply = reinterpret_cast<MenuReply*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    HookReply* reply = reinterpret_cast<HookReply*>(GetWindowLongPtrA(window, GWLP_USERDATA));
     const COPYDATASTRUCT* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
     std::size_t size = data->cbData < sizeof reply->text ? data->cbData : sizeof reply->text - 1;
     std::memcpy(reply->text, data->lpData, size);
     reply->text[size] = '\0';
-    reply->hasMenu = data->dwData != 0;
+    reply->answered = data->dwData != 0;
     reply->received = true;
     return 1;
 }
 
-HWND CreateReplyWindow(MenuReply* reply) {
+HWND CreateReplyWindow(HookReply* reply) {
     WNDCLASSA windowClass = {};
     windowClass.lpfnWndProc = ReplyProc;
     windowClass.hInstance = GetModuleHandleA(nullptr);
@@ -202,8 +208,9 @@ HMODULE LoadHookLibrary() {
     return LoadLibraryA(path);
 }
 
-int Menu(HWND window, bool initialise) {
-    static MenuReply reply;
+// Asks the hook inside the program for a report; 0 when it came.
+int AskHook(HWND window, const char* requestName, WPARAM argument) {
+    static HookReply reply;
     HMODULE library = LoadHookLibrary();
     FARPROC exported = library ? GetProcAddress(library, "ProbeGetMessageHook") : nullptr;
     HOOKPROC hookProc = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(exported));
@@ -214,8 +221,8 @@ int Menu(HWND window, bool initialise) {
     HWND replyWindow = CreateReplyWindow(&reply);
     HHOOK hook = SetWindowsHookExA(WH_GETMESSAGE, hookProc, library,
                                    GetWindowThreadProcessId(window, nullptr));
-    UINT request = RegisterWindowMessageA("LumoProbeMenuRequest");
-    PostMessageA(window, request, reinterpret_cast<WPARAM>(replyWindow), initialise ? 1 : 0);
+    UINT request = RegisterWindowMessageA(requestName);
+    PostMessageA(window, request, reinterpret_cast<WPARAM>(replyWindow), argument);
     DWORD deadline = GetTickCount() + 5000;
     while (!reply.received && static_cast<LONG>(deadline - GetTickCount()) > 0) {
         MSG message;
@@ -228,11 +235,28 @@ int Menu(HWND window, bool initialise) {
         std::fprintf(stderr, "no answer from the window\n");
         return 1;
     }
-    if (!reply.hasMenu) {
-        std::fprintf(stderr, "window has no menu\n");
+    if (!reply.answered) {
+        std::fprintf(stderr, "the window has nothing to report (no menu)\n");
         return 1;
     }
     std::fputs(reply.text, stdout);
+    return 0;
+}
+
+int Menu(HWND window, bool initialise) {
+    return AskHook(window, "LumoProbeMenuRequest", initialise ? 1 : 0);
+}
+
+// The dialog hears of the choice as it would of a user's.
+int ChooseComboItem(HWND dialog, HWND combo, const char* text) {
+    LRESULT index = SendMessageA(combo, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                                 reinterpret_cast<LPARAM>(text));
+    if (index == CB_ERR) {
+        std::fprintf(stderr, "no item \"%s\"\n", text);
+        return 1;
+    }
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
     return 0;
 }
 
@@ -269,7 +293,8 @@ int Usage() {
                  "usage: lumoprobe windows | stay | children HWND | menu HWND | "
                  "command HWND ID | close HWND | client HWND | items HWND | click HWND TEXT | "
                  "press HWND ID | settext HWND ID TEXT | text HWND ID | listbox HWND ID | "
-                 "select HWND ID INDEX\n");
+                 "select HWND ID INDEX | choose HWND ID TEXT | scroll HWND | post HWND MSG W L | "
+                 "enabled HWND\n");
     return 2;
 }
 
@@ -298,6 +323,16 @@ int main(int argc, char** argv) {
     if (!std::strcmp(verb, "close")) return PostMessageA(window, WM_CLOSE, 0, 0) ? 0 : 1;
     if (!std::strcmp(verb, "client")) return ClientArea(window);
     if (!std::strcmp(verb, "items")) return ComboItems(window);
+    if (!std::strcmp(verb, "scroll")) return AskHook(window, "LumoProbeScrollRequest", 0);
+    if (!std::strcmp(verb, "enabled")) {
+        std::printf("%d\n", IsWindowEnabled(window) ? 1 : 0);
+        return 0;
+    }
+    if (!std::strcmp(verb, "post") && argc > 5)
+        return PostMessageA(window, std::strtoul(argv[3], nullptr, 0),
+                            std::strtoul(argv[4], nullptr, 0), std::strtol(argv[5], nullptr, 0))
+                   ? 0
+                   : 1;
     if (argc < 4) return Usage();
     if (!std::strcmp(verb, "command"))
         return PostMessageA(window, WM_COMMAND, std::atoi(argv[3]), 0) ? 0 : 1;
@@ -310,5 +345,6 @@ int main(int argc, char** argv) {
     if (argc < 5) return Usage();
     if (!std::strcmp(verb, "settext")) return SetText(control, argv[4]);
     if (!std::strcmp(verb, "select")) return SelectItem(window, control, argv[4]);
+    if (!std::strcmp(verb, "choose")) return ChooseComboItem(window, control, argv[4]);
     return Usage();
 }

@@ -2,11 +2,13 @@
 // test. A menu belongs to the process that made it, so the probe hooks the
 // window's thread with this DLL and asks for the menu with a registered
 // message; the hook writes the menu as text and sends it back with
-// WM_COPYDATA.
+// WM_COPYDATA. The positions of the window's scroll bars are asked for and
+// sent back the same way.
 #include <windows.h>
 
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 
 namespace {
 
@@ -52,6 +54,15 @@ void DescribeMenu(Report& report, HMENU menu, int depth) {
     }
 }
 
+void SendReport(HWND window, HWND replyTo, const Report& report, bool answered) {
+    COPYDATASTRUCT data = {};
+    data.dwData = answered ? 1 : 0;
+    data.cbData = report.length + 1;
+    data.lpData = const_cast<char*>(report.text);
+    SendMessageA(replyTo, WM_COPYDATA, reinterpret_cast<WPARAM>(window),
+                 reinterpret_cast<LPARAM>(&data));
+}
+
 void AnswerMenuRequest(HWND window, HWND replyTo, bool initialise) {
     static Report report;
     report.length = 0;
@@ -59,23 +70,39 @@ void AnswerMenuRequest(HWND window, HWND replyTo, bool initialise) {
     HMENU menu = GetMenu(window);
     if (menu && initialise) SendMessageA(window, WM_INITMENU, reinterpret_cast<WPARAM>(menu), 0);
     if (menu) DescribeMenu(report, menu, 0);
-    COPYDATASTRUCT data = {};
-    data.dwData = menu ? 1 : 0;
-    data.cbData = report.length + 1;
-    data.lpData = report.text;
-    SendMessageA(replyTo, WM_COPYDATA, reinterpret_cast<WPARAM>(window),
-                 reinterpret_cast<LPARAM>(&data));
+    SendReport(window, replyTo, report, menu != nullptr);
+}
+
+// "position minimum maximum" of the vertical bar, then of the horizontal.
+void AnswerScrollRequest(HWND window, HWND replyTo) {
+    static Report report;
+    report.length = 0;
+    report.text[0] = '\0';
+    for (int bar : {SB_VERT, SB_HORZ}) {
+        int low = 0, high = 0;
+        GetScrollRange(window, bar, &low, &high);
+        char line[64];
+        std::snprintf(line, sizeof line, "%d\t%d\t%d\n", GetScrollPos(window, bar), low, high);
+        report.Append(line);
+    }
+    SendReport(window, replyTo, report, true);
 }
 
 } // namespace
 
 extern "C" __declspec(dllexport) LRESULT CALLBACK
     ProbeGetMessageHook(int code, WPARAM wParam, LPARAM lParam) {
-    static UINT request = RegisterWindowMessageA("LumoProbeMenuRequest");
+    static UINT menuRequest = RegisterWindowMessageA("LumoProbeMenuRequest");
+    static UINT scrollRequest = RegisterWindowMessageA("LumoProbeScrollRequest");
     MSG* message = reinterpret_cast<MSG*>(lParam);
-    if (code == HC_ACTION && wParam == PM_REMOVE && message->message == request) {
-        AnswerMenuRequest(message->hwnd, reinterpret_cast<HWND>(message->wParam),
-                          message->lParam != 0);
+    if (code != HC_ACTION || wParam != PM_REMOVE)
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    HWND replyTo = reinterpret_cast<HWND>(message->wParam);
+    if (message->message == menuRequest) {
+        AnswerMenuRequest(message->hwnd, replyTo, message->lParam != 0);
+        message->message = WM_NULL;
+    } else if (message->message == scrollRequest) {
+        AnswerScrollRequest(message->hwnd, replyTo);
         message->message = WM_NULL;
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
