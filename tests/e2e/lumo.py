@@ -211,6 +211,16 @@ class Program:
         self.log.close()
 
 
+def connect(start_program, probe, host, ini):
+    """Starts the program on the scripted host with the settings file ini
+    and waits until the window and the host both see the connection."""
+    program = start_program("127.0.0.1", "-P", host.port, "-I", ini)
+    wait_until(lambda: probe.find(cls="LUMO32", title="LUMO/NT (127.0.0.1)"), 20,
+               what="the connected title")
+    wait_until(lambda: host.client, 10, what="the host to see the client")
+    return program
+
+
 class ScriptedHost:
     """A Telnet host on 127.0.0.1 for one client at a time: it sends what
     the test says and records every byte the client sends."""

@@ -49,12 +49,7 @@ def cancel_host_dialog(probe):
     probe.wait_gone(dialog["handle"])
 
 
-def connect(start_program, probe, host, ini):
-    program = start_program("127.0.0.1", "-P", host.port, "-I", ini)
-    lumo.wait_until(lambda: probe.find(cls="LUMO32", title="LUMO/NT (127.0.0.1)"), 20,
-                    what="the connected title")
-    lumo.wait_until(lambda: host.client, 10, what="the host to see the client")
-    return program
+connect = lumo.connect
 
 
 def exit_with(probe, program, answer, caption):

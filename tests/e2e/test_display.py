@@ -15,11 +15,7 @@ NUMBERED = [b"line %04d" % n for n in range(1, 2001)]
 START_UP = [b"Initializing TCP/IP...", b"Using WSOCK32.DLL"]
 
 
-def connect(start_program, probe, host, ini):
-    program = start_program("127.0.0.1", "-P", host.port, "-I", ini)
-    lumo.wait_until(lambda: probe.find(cls="LUMO32", title="LUMO/NT (127.0.0.1)"), 20,
-                    what="the connected title")
-    return program
+connect = lumo.connect
 
 
 def test_history_margin_erase_and_quoted_copy_with_the_default_settings(

@@ -12,10 +12,7 @@ TITLE = "LUMO/NT (127.0.0.1)"
 START_UP = [b"Initializing TCP/IP...", b"Using WSOCK32.DLL"]
 
 
-def connect(start_program, probe, host, ini):
-    program = start_program("127.0.0.1", "-P", host.port, "-I", ini)
-    lumo.wait_until(lambda: probe.find(cls="LUMO32", title=TITLE), 20, what="the connected title")
-    return program
+connect = lumo.connect
 
 
 def connect_with_numbered_lines(start_program, probe, host, ini, count):

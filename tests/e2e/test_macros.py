@@ -14,12 +14,7 @@ TITLE = "LUMO/NT (127.0.0.1)"
 THREE = "[Macros]\nlogin=root\\N\nlist=ls -l\\N\nquit=exit\\N\n"
 
 
-def connect(start_program, probe, host, ini):
-    program = start_program("127.0.0.1", "-P", host.port, "-I", ini)
-    lumo.wait_until(lambda: probe.find(cls="LUMO32", title=TITLE), 20,
-                    what="the connected title")
-    lumo.wait_until(lambda: host.client, 10, what="the host to see the client")
-    return program
+connect = lumo.connect
 
 
 def open_macros(probe, program):
