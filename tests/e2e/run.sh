@@ -19,9 +19,24 @@ done
 # shellcheck source=printers.sh
 source "$root/tests/e2e/printers.sh"
 
+# Ends the Wine session of the prefix. A Wine server that died on an
+# assertion leaves its programs behind, out of reach of `wineserver -k`, so
+# every Windows program still running with this prefix is ended by signal.
+end_wine_session() {
+    WINEPREFIX=$prefix timeout 20 wineserver -k 2>/dev/null || true
+    local environ pid
+    for environ in /proc/[0-9]*/environ; do
+        pid=${environ#/proc/}
+        pid=${pid%/environ}
+        grep -qsxz "WINEPREFIX=$prefix" "$environ" || continue
+        grep -qsiz '\.exe$' "/proc/$pid/cmdline" || continue
+        kill -9 "$pid" 2>/dev/null || true
+    done
+}
+
 xvfb_pid=""
 cleanup() {
-    WINEPREFIX=$prefix timeout 20 wineserver -k 2>/dev/null || true
+    end_wine_session
     stop_printers
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
     [ -n "$xvfb_pid" ] && wait "$xvfb_pid" 2>/dev/null || true
@@ -51,7 +66,7 @@ export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 # programs start.
 start_printers "$artifacts/cups"
 # A Wine server left from another display would show the windows there.
-timeout 20 wineserver -k 2>/dev/null || true
+end_wine_session
 if [ ! -f "$prefix/system.reg" ]; then
     echo "creating the Wine prefix $prefix"
     mkdir -p "$prefix"
@@ -87,7 +102,7 @@ status=0
 for rerun in 1 2; do
     [ "$status" -eq 1 ] || break
     echo "end-to-end: running the failed tests again in a fresh Wine session ($rerun of 2)"
-    timeout 20 wineserver -k 2>/dev/null || true
+    end_wine_session
     start_wine_session
     status=0
     "${pytest[@]}" --last-failed tests/e2e "$@" || status=$?
