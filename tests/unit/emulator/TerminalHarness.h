@@ -2,6 +2,7 @@
 
 #include "emulator/Emulator.h"
 #include "screen/ScreenBuffer.h"
+#include "screen/ScreenTestSupport.h"
 
 #include <memory>
 #include <string>
@@ -39,21 +40,7 @@ struct Terminal {
     unsigned char Char(int row, int col) const { return CellChar(screen->CellAt(row, col)); }
 
     // Every line of the scrollback store, oldest first.
-    std::vector<std::string> History() {
-        std::vector<std::string> lines;
-        ScrollbackStore& store = screen->store;
-        store.SeekEnd();
-        int count = store.LineCount();
-        for (int i = 0; i < count; ++i)
-            store.SkipBack();
-        unsigned char text[CountedLineSize];
-        for (int i = 0; i < count; ++i) {
-            text[0] = 0;
-            store.ReadNextLine(text);
-            lines.push_back(std::string(reinterpret_cast<char*>(text + 1), text[0]));
-        }
-        return lines;
-    }
+    std::vector<std::string> History() { return StoreLines(screen->store); }
 
     std::string Text(int row, int width) const {
         std::string text;

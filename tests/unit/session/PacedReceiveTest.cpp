@@ -6,6 +6,7 @@
 #include "FakeConnection.h"
 #include "emulator/Emulator.h"
 #include "screen/ScreenBuffer.h"
+#include "screen/ScreenTestSupport.h"
 #include "session/Session.h"
 
 #include <gtest/gtest.h>
@@ -67,17 +68,7 @@ class RecordingTerminal : public SessionWindow, public EmulatorHost, public Scre
         for (int row = 0; row < MaxLines; ++row)
             for (int col = 0; col < LineWidth; ++col)
                 out.cells.push_back(screen->CellAt(row, col));
-        ScrollbackStore& store = screen->store;
-        store.SeekEnd();
-        int count = store.LineCount();
-        for (int i = 0; i < count; ++i)
-            store.SkipBack();
-        unsigned char text[CountedLineSize];
-        for (int i = 0; i < count; ++i) {
-            text[0] = 0;
-            store.ReadNextLine(text);
-            out.history.emplace_back(reinterpret_cast<char*>(text + 1), text[0]);
-        }
+        out.history = StoreLines(screen->store);
         out.cursorRow = emulator->cursorRow;
         out.cursorCol = emulator->cursorCol;
         return out;
