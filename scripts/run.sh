@@ -73,7 +73,13 @@ echo "starting LUMO32.EXE ${arguments[*]}"
 "$LUMO_WINE" "$LUMO_WIN32_BUILD/LUMO32.EXE" "${arguments[@]}" &
 program=$!
 if [ "$headless" = 1 ]; then
-    sleep 5
+    # The window may take a while on a busy machine; the screenshot waits
+    # for it and for the host's first screen.
+    for _ in $(seq 120); do
+        xdotool search --name '^LUMO/NT' >/dev/null 2>&1 && break
+        sleep 0.5
+    done
+    sleep 3
     import -window root "$run_dir/screenshot.png"
     echo "screenshot of the virtual display: $run_dir/screenshot.png"
     echo "the program keeps running on $DISPLAY; press Ctrl+C to stop it"
