@@ -117,7 +117,9 @@ run_tests() {
     prepare_prefix
     start_wine_session
     local cache=$artifacts/pytest-cache-$LUMO_ARCH status=0 rerun
-    local pytest=(timeout 600 /usr/bin/python3 -m pytest -q -o cache_dir="$cache")
+    # Every wait in a test has its own limit; this one only ends a run that
+    # hangs as a whole, and leaves room for a machine loaded by other work.
+    local pytest=(timeout 1500 /usr/bin/python3 -m pytest -q -o cache_dir="$cache")
     rm -rf "$cache"
     (cd "$root" && "${pytest[@]}" tests/e2e "$@") || status=$?
     # Wine under load now and then loses a synthetic key, or its server dies
