@@ -8,7 +8,8 @@
 
 // The rules the terminal window applies to its keyboard messages before and
 // around key translation. The window reads the modifier state, calls one of
-// these, enqueues the codes and pumps the key queue when codes were added.
+// these, posts the scroll when there is one, enqueues the codes and pumps
+// the key queue when codes were added.
 
 struct KeyMessageResult {
     KeyCodeList codes;
