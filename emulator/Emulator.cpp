@@ -82,6 +82,16 @@ TerminalSettings Emulator::CurrentSettings() const {
     return s;
 }
 
+KeyModes Emulator::CurrentKeyModes() const {
+    KeyModes modes;
+    modes.ansiMode = ansiMode;
+    modes.cursorKeyMode = cursorKeyMode;
+    modes.keypadMode = keypadMode;
+    modes.bsSendsCtrlH = bsSendsCtrlH;
+    modes.homeSendsCtrlA = homeSendsCtrlA;
+    return modes;
+}
+
 // A reset also turns monitor mode off, whatever the dialog chose.
 void Emulator::ApplySettings(const TerminalSettings& settings, int resetNeeded,
                              int charsetChanged) {

@@ -4,6 +4,7 @@
 #include "emulator/CsiParams.h"
 #include "emulator/EmulatorHost.h"
 #include "emulator/TerminalSettings.h"
+#include "keyboard/KeyModes.h"
 #include "screen/Cell.h"
 
 class ScreenBuffer;
@@ -11,8 +12,8 @@ class ScreenBuffer;
 // The terminal emulator: turns the byte stream from the host into operations
 // on the screen buffer, as a DEC VT100 or VT200 (with their VT52 mode) or a
 // plain teletype. Fields are plain integers, flags 0 or 1; rows and columns
-// are 0-based. The window reads the modes (key translation, local echo) and
-// the cursor; it changes the options only through ApplySettings.
+// are 0-based. The window reads the cursor, local echo, the key modes and
+// the key table; it changes the options only through ApplySettings.
 class Emulator {
   public:
     enum ParserState { Ground, Escape, CsiParameter, SequenceTail, Vt52Row, Vt52Column };
@@ -42,18 +43,6 @@ class Emulator {
     void ResetGeometry();
     // Sends the screen size when size reports are on.
     void ReportSize();
-    // Switches to c columns (132 or 80; held to 3..132), clearing the screen
-    // into history.
-    void SetColumns(int c);
-    // 0 enters VT52 mode, 1 leaves it.
-    void SetAnsiMode(int mode);
-
-    void Index();
-    void ReverseIndex();
-    // whole 1: the screen, 0: the cursor line; type 0 from the cursor, 1 up to
-    // it, 2 all.
-    void EraseArea(int whole, int type);
-    void SendReply(const char* text);
 
     // The options as the settings file and the dialog see them.
     TerminalSettings CurrentSettings() const;
@@ -62,6 +51,23 @@ class Emulator {
     void ApplySettings(const TerminalSettings& settings, int resetNeeded, int charsetChanged);
     // The "Multinational character set" menu command.
     void ToggleMultinational();
+
+    // The cursor; the column may equal the column count while a wrap is
+    // pending.
+    int CursorRow() const { return cursorRow; }
+    int CursorCol() const { return cursorCol; }
+    // The window's layout moved the screen's lines: the cursor follows its
+    // text. A row off the screen is brought back before the next byte.
+    void SetCursorRow(int row) { cursorRow = row; }
+    int LocalEcho() const { return localEcho; }
+    // What key translation needs of the modes and options, as they are now.
+    KeyModes CurrentKeyModes() const;
+    // Typed characters to the bytes sent, for the current character sets.
+    const unsigned char* KeyTable() const { return charsets.keyTable; }
+
+  private:
+    // Tests and fuzz targets read the inner state through this view.
+    friend struct EmulatorProbe;
 
     // Options.
     int emulation;
@@ -113,7 +119,6 @@ class Emulator {
     ParserState parserState;
     int singleShift;
 
-  private:
     // The logical size that margins and tab stops are laid out for.
     int Columns() const { return geometryColumns; }
     int Lines() const { return geometryLines; }
@@ -211,6 +216,19 @@ class Emulator {
     void CursorPositionReport();
     int PrinterStatusReport(int p0);
     void SetSizeReports(int on);
+    void SendReply(const char* text);
+
+    // Modes and motions that several dispatchers share.
+    // Switches to c columns (132 or 80; held to 3..132), clearing the screen
+    // into history.
+    void SetColumns(int c);
+    // 0 enters VT52 mode, 1 leaves it.
+    void SetAnsiMode(int mode);
+    void Index();
+    void ReverseIndex();
+    // whole 1: the screen, 0: the cursor line; type 0 from the cursor, 1 up to
+    // it, 2 all.
+    void EraseArea(int whole, int type);
 
     ScreenBuffer& screen_;
     EmulatorHost defaultHost_;

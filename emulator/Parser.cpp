@@ -32,7 +32,8 @@ void Emulator::ProcessInput(const char* bytes, int length) {
 
 // Margins, tab stops and line widths follow the logical size; a size change
 // that the window did not announce is caught here before any byte uses them.
-// The cursor fields are open to the window, so they are held on the screen.
+// The window sets the cursor's row after a layout, so the cursor is held on
+// the screen.
 void Emulator::CheckGeometry() {
     if (ScreenLines() != geometryLines || ScreenColumns() != geometryColumns) ResetGeometry();
     cursorRow = Clamp(cursorRow, 0, Lines() - 1);

@@ -13,6 +13,7 @@
 #include "emulator/Emulator.h"
 #include "screen/BlockPool.h"
 #include "screen/ScreenBuffer.h"
+#include "tests/unit/emulator/EmulatorProbe.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -72,7 +73,7 @@ struct Terminal {
     explicit Terminal(const Setup& s)
         : screen(std::make_unique<ScreenBuffer>(s.columns, s.lines, pool)),
           emulator(std::make_unique<Emulator>(*screen, s.settings, &host)) {
-        emulator->monitorMode = s.settings.monitorMode;
+        emulator->ApplySettings(s.settings, 0, 0);
     }
 };
 
@@ -106,11 +107,11 @@ void CheckCells(const ScreenBuffer& screen) {
 
 void CheckTerminal(Terminal& t) {
     const ScreenBuffer& s = *t.screen;
-    const Emulator& e = *t.emulator;
+    const EmulatorProbe e(*t.emulator);
     Check(s.columns >= 3 && s.columns <= LineWidth);
     Check(s.lines >= 3 && s.lines <= MaxLines);
-    Check(e.cursorRow >= 0 && e.cursorRow < s.lines);
-    Check(e.cursorCol >= 0 && e.cursorCol <= s.columns);
+    Check(t.emulator->CursorRow() >= 0 && t.emulator->CursorRow() < s.lines);
+    Check(t.emulator->CursorCol() >= 0 && t.emulator->CursorCol() <= s.columns);
     Check(e.scrollTop >= 0 && e.scrollTop < e.scrollBottom && e.scrollBottom < s.lines);
     Check((e.attribute & 0xF0) == 0);
     for (int row = 0; row < MaxLines; ++row)
@@ -151,8 +152,8 @@ void CheckSameResult(Terminal& a, Terminal& b) {
     for (int row = 0; row < MaxLines; ++row)
         Check(std::memcmp(a.screen->RowCells(row), b.screen->RowCells(row),
                           LineWidth * sizeof(Cell)) == 0);
-    Check(a.emulator->cursorRow == b.emulator->cursorRow);
-    Check(a.emulator->cursorCol == b.emulator->cursorCol);
+    Check(a.emulator->CursorRow() == b.emulator->CursorRow());
+    Check(a.emulator->CursorCol() == b.emulator->CursorCol());
     Check(a.screen->columns == b.screen->columns);
     Check(a.host.replies == b.host.replies);
     Check(History(a.screen->store) == History(b.screen->store));

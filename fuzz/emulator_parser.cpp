@@ -16,6 +16,7 @@
 #include "emulator/Emulator.h"
 #include "screen/BlockPool.h"
 #include "screen/ScreenBuffer.h"
+#include "tests/unit/emulator/EmulatorProbe.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -45,9 +46,10 @@ TerminalSettings ReadSettings(const uint8_t* header) {
     return s;
 }
 
-void CheckGeometry(const Emulator& e, int columns, int lines) {
-    Check(e.cursorRow >= 0 && e.cursorRow < lines);
-    Check(e.cursorCol >= 0 && e.cursorCol <= columns);
+void CheckGeometry(const Emulator& emulator, int columns, int lines) {
+    const EmulatorProbe e(emulator);
+    Check(emulator.CursorRow() >= 0 && emulator.CursorRow() < lines);
+    Check(emulator.CursorCol() >= 0 && emulator.CursorCol() <= columns);
     Check(e.scrollTop >= 0 && e.scrollTop < e.scrollBottom && e.scrollBottom < lines);
     Check(e.savedRow == -1 || (e.savedRow >= 0 && e.savedRow < lines));
     // A column switch keeps the saved column until the window lays out the
@@ -59,14 +61,17 @@ void CheckGeometry(const Emulator& e, int columns, int lines) {
         Check(Flag(e.tabStops[col]));
 }
 
-void CheckModes(const Emulator& e) {
-    Check(e.emulation == Emulator::Vt100 || e.emulation == Emulator::Vt200);
+void CheckModes(const Emulator& emulator) {
+    const EmulatorProbe e(emulator);
+    const TerminalSettings o = emulator.CurrentSettings();
+    Check(o.emulation == Emulator::Vt100 || o.emulation == Emulator::Vt200);
     Check(e.parserState >= Emulator::Ground && e.parserState <= Emulator::Vt52Column);
     Check((e.attribute & ~0x0F) == 0 && (e.savedAttribute & ~0x0F) == 0);
-    Check(Flag(e.ansiMode) && Flag(e.multinational) && Flag(e.insertMode) && Flag(e.originMode));
-    Check(Flag(e.autowrap) && Flag(e.newlineMode) && Flag(e.printerController));
-    Check(Flag(e.singleShift) && Flag(e.monitorMode) && e.monitorMode == 0);
-    Check(e.nationalSet >= CharsetState::UsAscii && e.nationalSet <= CharsetState::British);
+    Check(Flag(emulator.CurrentKeyModes().ansiMode) && Flag(o.multinational) &&
+          Flag(e.insertMode) && Flag(e.originMode));
+    Check(Flag(o.autowrap) && Flag(o.newlineMode) && Flag(e.printerController));
+    Check(Flag(e.singleShift) && Flag(o.monitorMode) && o.monitorMode == 0);
+    Check(o.nationalSet >= CharsetState::UsAscii && o.nationalSet <= CharsetState::British);
     for (int g = 0; g < 4; ++g)
         Check(e.charsets.designation[g] >= 0 && e.charsets.designation[g] < CharsetState::SetCount);
     Check(e.charsets.invokedGL >= 0 && e.charsets.invokedGL < 4);

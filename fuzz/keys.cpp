@@ -16,16 +16,6 @@ void Check(bool condition) {
     if (!condition) std::abort();
 }
 
-// Scrolls with every key it is offered when told to.
-class Scroller : public HeldKeyScroller {
-  public:
-    explicit Scroller(int uses) : uses(uses) {}
-    int ScrollKey(unsigned) override { return uses; }
-
-  private:
-    int uses;
-};
-
 struct Input {
     std::uint8_t message;
     std::uint8_t flags;
@@ -46,14 +36,13 @@ KeyContext ContextOf(const Input& in) {
     context.modes.keypadMode = (in.modes >> 2) & 1;
     context.modes.bsSendsCtrlH = (in.modes >> 3) & 1;
     context.modes.homeSendsCtrlA = (in.modes >> 4) & 1;
-    context.modes.hold = (in.modes >> 5) & 1;
+    context.hold = (in.modes >> 5) & 1;
     return context;
 }
 
 KeyMessageResult Handle(const Input& in, const KeyContext& context) {
-    Scroller scroller((in.flags >> 4) & 1);
     switch (in.message % 3) {
-    case 0: return HandleKeyDown(in.key, in.keyData, context, scroller);
+    case 0: return HandleKeyDown(in.key, in.keyData, context);
     case 1: return HandleChar(in.key, in.keyData, context);
     default: return HandleSysKeyDown(in.key, in.keyData, context);
     }
@@ -74,10 +63,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (int i = 0; i < codes.Size(); ++i) {
             Check(IsKnownKeyCode(codes[i]));
             Check(PauseSeconds(codes[i]) == 0);
-            if (in.message % 3 == 1 && context.modes.hold) Check(codes[i] != BreakMarker);
+            if (in.message % 3 == 1 && context.hold) Check(codes[i] != BreakMarker);
         }
-        if (in.message % 3 == 0 && context.modes.hold && ((in.flags >> 4) & 1))
-            Check(codes.Empty());
+        Check(result.scroll.bar >= 0 && result.scroll.bar <= 2);
+        if (result.scroll.bar) Check(in.message % 3 == 0 && context.hold && codes.Empty());
         Check(result.defaultProcessing == (in.message % 3 == 2 && codes.Empty()));
     }
     return 0;

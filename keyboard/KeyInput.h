@@ -1,10 +1,12 @@
 #pragma once
 
+#include "keyboard/KeyModes.h"
+
 #include <cstdint>
 
 // What the translation of a key message depends on besides the key: the
-// modifiers held when the message is handled, the Scroll Lock toggle, and
-// the emulator's modes. Flags are 0 or 1.
+// modifiers held when the message is handled, the Scroll Lock toggle, the
+// emulator's modes and the session's hold. Flags are 0 or 1.
 struct KeyModifiers {
     int shift = 0;
     int ctrl = 0;
@@ -12,18 +14,10 @@ struct KeyModifiers {
     int scrollLockOn = 0; // the Scroll Lock toggle after the key went down
 };
 
-struct KeyboardModes {
-    int ansiMode = 1;       // 0: VT52 mode
-    int cursorKeyMode = 0;  // 1: cursor keys send application sequences
-    int keypadMode = 0;     // 1: application keypad
-    int bsSendsCtrlH = 0;   // Backspace sends 8 instead of 127
-    int homeSendsCtrlA = 0; // Home sends 1 instead of 8
-    int hold = 0;           // output held: navigation keys scroll instead
-};
-
 struct KeyContext {
     KeyModifiers keys;
-    KeyboardModes modes;
+    KeyModes modes;
+    int hold = 0; // output held: navigation keys scroll instead
 };
 
 // Bits 16 to 23 of a key message's data hold the scan code; bit 24 marks

@@ -3,9 +3,12 @@
 #include "keyboard/KeyTranslation.h"
 
 KeyMessageResult HandleKeyDown(unsigned virtualKey, std::uint32_t keyData,
-                               const KeyContext& context, HeldKeyScroller& scroller) {
+                               const KeyContext& context) {
     KeyMessageResult result;
-    if (context.modes.hold && scroller.ScrollKey(virtualKey)) return result;
+    if (context.hold) {
+        result.scroll = ScrollKeyFor(virtualKey, context.keys.ctrl);
+        if (result.scroll.bar) return result;
+    }
     // F5 without modifiers is the break key; TranslateKeyDown yields the marker.
     result.codes = TranslateKeyDown(virtualKey, keyData, context);
     return result;
@@ -15,7 +18,7 @@ KeyMessageResult HandleChar(unsigned character, std::uint32_t keyData, const Key
     KeyMessageResult result;
     if (character == 3) {
         if (IsExtendedKey(keyData)) {
-            if (!context.modes.hold) result.codes.Add(BreakMarker);
+            if (!context.hold) result.codes.Add(BreakMarker);
             return result;
         }
         if (ScanCodeOf(keyData) == ScanCode::ScrollLock) return result;

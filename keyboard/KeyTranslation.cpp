@@ -17,7 +17,7 @@ const char* const plainFunctionKeys[5] = {"[17~", "[18~", "[19~", "[20~", "[21~"
 // 83: 7 8 9 minus, 4 5 6 plus (DEC comma), 1 2 3 0 period.
 const char keypadFinals[] = "wxymtuvlqrspn";
 
-KeyCodeList ApplicationKeypad(char final, const KeyboardModes& modes) {
+KeyCodeList ApplicationKeypad(char final, const KeyModes& modes) {
     KeyCodeList out;
     out.Add(Esc);
     out.Add(modes.ansiMode ? 'O' : '?');
@@ -77,7 +77,7 @@ KeyCodeList EditingKey(unsigned vk, const KeyContext& context) {
 }
 
 // Keys with the extended bit that send characters: keypad Enter and /.
-KeyCodeList ExtendedKeyChar(unsigned ch, const KeyboardModes& modes) {
+KeyCodeList ExtendedKeyChar(unsigned ch, const KeyModes& modes) {
     KeyCodeList out;
     if (ch == 13) {
         if (modes.keypadMode) return ApplicationKeypad('M', modes);
@@ -112,7 +112,7 @@ KeyCodeList TranslateChar(unsigned character, std::uint32_t keyData, const KeyCo
     KeyCodeList out;
     // The window's characters are bytes; anything wider would read as a marker.
     if (character > 255) return out;
-    const KeyboardModes& modes = context.modes;
+    const KeyModes& modes = context.modes;
     int scan = IsExtendedKey(keyData) ? ScanCode::Extended : ScanCodeOf(keyData);
     switch (scan) {
     case ScanCode::Backspace:
@@ -159,7 +159,7 @@ KeyCodeList CursorKeySequence(unsigned virtualKey, const KeyContext& context) {
     return out;
 }
 
-KeyCodeList KeypadSequence(unsigned character, int scanCode, const KeyboardModes& modes) {
+KeyCodeList KeypadSequence(unsigned character, int scanCode, const KeyModes& modes) {
     int index = scanCode - ScanCode::Keypad7;
     bool onKeypad = index >= 0 && scanCode <= ScanCode::KeypadPoint;
     if (modes.keypadMode && onKeypad) return ApplicationKeypad(keypadFinals[index], modes);
@@ -168,7 +168,7 @@ KeyCodeList KeypadSequence(unsigned character, int scanCode, const KeyboardModes
     return out;
 }
 
-KeyCodeList PfKeySequence(int scanCode, const KeyboardModes& modes) {
+KeyCodeList PfKeySequence(int scanCode, const KeyModes& modes) {
     KeyCodeList out;
     if (scanCode < ScanCode::F1 || scanCode > ScanCode::F4) return out;
     out.Add(Esc);

@@ -23,10 +23,10 @@ KeyCodeList CursorKeySequence(unsigned virtualKey, const KeyContext& context);
 
 // A keypad key (scan 71 to 83): the character itself in numeric mode, the
 // DEC keypad's application sequence otherwise.
-KeyCodeList KeypadSequence(unsigned character, int scanCode, const KeyboardModes& modes);
+KeyCodeList KeypadSequence(unsigned character, int scanCode, const KeyModes& modes);
 
 // PF1 to PF4 for the scan codes of F1 to F4.
-KeyCodeList PfKeySequence(int scanCode, const KeyboardModes& modes);
+KeyCodeList PfKeySequence(int scanCode, const KeyModes& modes);
 
 // The hold request for the Scroll Lock toggle's new state.
 KeyCode ScrollLockChanged(int scrollLockOn);

@@ -114,7 +114,7 @@ LRESULT TerminalWindow::InitMenu(HMENU menu) {
     conditions.selection = !SelectionEmpty(screen);
     conditions.scrollBackMode = ScrollBackMode();
     conditions.clipboardHasText = ClipboardHasText();
-    conditions.multinational = emulator.multinational;
+    conditions.multinational = emulator.CurrentSettings().multinational;
     conditions.rememberOrigin = rememberOrigin;
     conditions.verticalScrollBar = verticalScrollBar;
     conditions.autoFocus = autoFocus;

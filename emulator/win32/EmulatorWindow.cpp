@@ -3,7 +3,6 @@
 #include "app/SessionTitle.h"
 #include "app/TerminalOptions.h"
 #include "emulator/win32/TerminalSettingsDialog.h"
-#include "keyboard/ScrollKeys.h"
 #include "resources/resource.h"
 #include "screen/SizeItem.h"
 #include "textsvc/HelpContexts.h"
@@ -22,7 +21,7 @@ int KeyHeld(int virtualKey) {
 // window's placement is prepared from the settings and the font.
 EmulatorWindow::EmulatorWindow(Profile& settings)
     : CommandWindow(settings), emulator(screen, ReadTerminalOptions(settings), this) {
-    session.sendQueue.SetKeyTable(emulator.charsets.keyTable);
+    session.sendQueue.SetKeyTable(emulator.KeyTable());
     WindowSettings stored = {windowRect, rememberOrigin, verticalScrollBar, autoFocus, softSize};
     placement = PlaceWindow(stored, Geometry(), SystemFrameMetrics());
 }
@@ -54,8 +53,8 @@ void EmulatorWindow::ProcessInput(const char* bytes, int count) {
 // A cursor waiting to wrap stands after the last column; the caret stays
 // on the last cell.
 void EmulatorWindow::CursorCell(int& row, int& col) {
-    row = emulator.cursorRow;
-    col = emulator.cursorCol < screen.columns ? emulator.cursorCol : screen.columns - 1;
+    row = emulator.CursorRow();
+    col = emulator.CursorCol() < screen.columns ? emulator.CursorCol() : screen.columns - 1;
 }
 
 void EmulatorWindow::SendReply(const char* text, int length) {
@@ -169,27 +168,14 @@ void EmulatorWindow::RunTerminalSettings() {
     emulator.ApplySettings(form.values, form.resetNeeded, form.charsetChanged);
 }
 
-// While output is held the navigation keys post scroll messages instead of
-// being typed; 1 when the key was one of them.
-int EmulatorWindow::ScrollKey(unsigned virtualKey) {
-    ScrollKeyAction action = ScrollKeyFor(virtualKey, KeyHeld(VK_CONTROL));
-    if (!action.bar || !handle) return 0;
-    PostMessageA(handle, action.bar == 1 ? WM_VSCROLL : WM_HSCROLL, action.code, 0);
-    return 1;
-}
-
 KeyContext EmulatorWindow::KeyboardContext() const {
     KeyContext context;
     context.keys.shift = KeyHeld(VK_SHIFT);
     context.keys.ctrl = KeyHeld(VK_CONTROL);
     context.keys.alt = KeyHeld(VK_MENU);
     context.keys.scrollLockOn = GetKeyState(VK_SCROLL) & 1;
-    context.modes.ansiMode = emulator.ansiMode;
-    context.modes.cursorKeyMode = emulator.cursorKeyMode;
-    context.modes.keypadMode = emulator.keypadMode;
-    context.modes.bsSendsCtrlH = emulator.bsSendsCtrlH;
-    context.modes.homeSendsCtrlA = emulator.homeSendsCtrlA;
-    context.modes.hold = session.hold.IsHeld();
+    context.modes = emulator.CurrentKeyModes();
+    context.hold = session.hold.IsHeld();
     return context;
 }
 
@@ -199,9 +185,14 @@ void EmulatorWindow::QueueKeys(const KeyMessageResult& result) {
     if (!keyQueue.IsEmpty()) keyQueue.PumpKeys();
 }
 
+// While output is held the navigation keys post scroll messages instead of
+// being typed.
 LRESULT EmulatorWindow::KeyDown(WPARAM virtualKey, LPARAM keyData) {
-    QueueKeys(HandleKeyDown(static_cast<unsigned>(virtualKey), static_cast<std::uint32_t>(keyData),
-                            KeyboardContext(), *this));
+    KeyMessageResult result = HandleKeyDown(static_cast<unsigned>(virtualKey),
+                                            static_cast<std::uint32_t>(keyData), KeyboardContext());
+    const ScrollKeyAction& scroll = result.scroll;
+    if (scroll.bar) PostMessageA(handle, scroll.bar == 1 ? WM_VSCROLL : WM_HSCROLL, scroll.code, 0);
+    QueueKeys(result);
     return 0;
 }
 

@@ -10,7 +10,7 @@
 // written back when it is destroyed), feeds it the received bytes, routes
 // the keyboard through key translation into the key queue, and adds the
 // terminal's own commands to the command dispatch.
-class EmulatorWindow : public CommandWindow, public EmulatorHost, private HeldKeyScroller {
+class EmulatorWindow : public CommandWindow, public EmulatorHost {
   public:
     static constexpr const char* ClassName = "LUMO32";
 
@@ -24,8 +24,8 @@ class EmulatorWindow : public CommandWindow, public EmulatorHost, private HeldKe
     void ProcessInput(const char* bytes, int count) override;
     void CursorCell(int& row, int& col) override;
     // The layout moved the screen's lines: the cursor stays on its text.
-    void SetCursorRow(int row) override { emulator.cursorRow = row; }
-    int LocalEcho() override { return emulator.localEcho; }
+    void SetCursorRow(int row) override { emulator.SetCursorRow(row); }
+    int LocalEcho() override { return emulator.LocalEcho(); }
 
     // What the emulator asks of the window and the connection.
     void SendReply(const char* text, int length) override;
@@ -61,7 +61,6 @@ class EmulatorWindow : public CommandWindow, public EmulatorHost, private HeldKe
     WindowPlacement placement;
 
   private:
-    int ScrollKey(unsigned virtualKey) override;
     KeyContext KeyboardContext() const;
     // Queues the codes of one key message and pumps the key queue.
     void QueueKeys(const KeyMessageResult& result);

@@ -89,7 +89,7 @@ inline void WriteAttributes(std::FILE* out, const ScreenBuffer& screen) {
 inline void WriteResult(std::FILE* out, Emulator& emulator, ScreenBuffer& screen, int attrs) {
     WriteScrollback(out, screen.store);
     WriteScreen(out, screen);
-    std::fprintf(out, "--- cursor %d %d ---\n", emulator.cursorRow, emulator.cursorCol);
+    std::fprintf(out, "--- cursor %d %d ---\n", emulator.CursorRow(), emulator.CursorCol());
     if (attrs) WriteAttributes(out, screen);
 }
 

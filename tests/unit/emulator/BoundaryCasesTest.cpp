@@ -16,9 +16,9 @@ TEST(RegionMargins, AbsentOrZeroTopMarginIsTheFirstLine) {
         Terminal t;
         t.Feed("\x1b[?6h\x1b[5;5H");
         t.Feed(c.sequence);
-        EXPECT_EQ(c.top, t.emu.scrollTop) << c.sequence + 1;
-        EXPECT_EQ(c.bottom, t.emu.scrollBottom) << c.sequence + 1;
-        EXPECT_EQ(c.top, t.emu.cursorRow) << c.sequence + 1;
+        EXPECT_EQ(c.top, t.state.scrollTop) << c.sequence + 1;
+        EXPECT_EQ(c.bottom, t.state.scrollBottom) << c.sequence + 1;
+        EXPECT_EQ(c.top, t.emu.CursorRow()) << c.sequence + 1;
     }
 }
 
@@ -34,12 +34,12 @@ TEST(CsiIntermediates, SequencesWithIntermediatesAreIgnored) {
         t.Feed(sequence);
         EXPECT_EQ("abcdef", t.Row(0)) << sequence + 1;
         EXPECT_EQ("ghijkl", t.Row(1)) << sequence + 1;
-        EXPECT_EQ(0, t.emu.cursorRow) << sequence + 1;
-        EXPECT_EQ(2, t.emu.cursorCol) << sequence + 1;
-        EXPECT_EQ(0, t.emu.attribute) << sequence + 1;
-        EXPECT_EQ(0, t.emu.insertMode) << sequence + 1;
-        EXPECT_EQ(0, t.emu.newlineMode) << sequence + 1;
-        EXPECT_EQ(23, t.emu.scrollBottom) << sequence + 1;
+        EXPECT_EQ(0, t.emu.CursorRow()) << sequence + 1;
+        EXPECT_EQ(2, t.emu.CursorCol()) << sequence + 1;
+        EXPECT_EQ(0, t.state.attribute) << sequence + 1;
+        EXPECT_EQ(0, t.state.insertMode) << sequence + 1;
+        EXPECT_EQ(0, t.emu.CurrentSettings().newlineMode) << sequence + 1;
+        EXPECT_EQ(23, t.state.scrollBottom) << sequence + 1;
         EXPECT_EQ("", t.host.replies) << sequence + 1;
     }
 }
@@ -61,7 +61,7 @@ TEST(DoubleWidthControls, BackspaceFromEveryKindOfColumn) {
         Terminal t;
         t.Feed(c.setup);
         t.Feed("\b");
-        EXPECT_EQ(c.expected, t.emu.cursorCol) << c.setup;
+        EXPECT_EQ(c.expected, t.emu.CursorCol()) << c.setup;
     }
 }
 
@@ -71,7 +71,7 @@ TEST(DoubleWidthControls, InsertModeMakesRoomForTwoCells) {
     Terminal t;
     t.Feed("\x1b#6ABC\r\x1b[4hX");
     EXPECT_EQ("X A B C", t.Row(0));
-    EXPECT_EQ(2, t.emu.cursorCol);
+    EXPECT_EQ(2, t.emu.CursorCol());
     t.Feed("Y");
     EXPECT_EQ("X Y A B C", t.Row(0));
 }
@@ -97,10 +97,10 @@ TEST(MonitorMode, CaretNotationCoversExactlyTheControlsAndTheCaret) {
     };
     for (const auto& c : cases) {
         Terminal t;
-        t.emu.monitorMode = 1;
+        t.SetMonitorMode(1);
         t.Feed(std::string(1, char(c.byte)));
         EXPECT_EQ(c.shown, t.Row(0)) << int(c.byte);
-        EXPECT_EQ(c.byte == 32 ? 1 : int(c.shown.size()), t.emu.cursorCol) << int(c.byte);
+        EXPECT_EQ(c.byte == 32 ? 1 : int(c.shown.size()), t.emu.CursorCol()) << int(c.byte);
     }
 }
 

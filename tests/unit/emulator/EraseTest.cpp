@@ -19,7 +19,7 @@ TEST(EraseDisplay, WholeScreenMovesRowsUpToTheLastTextIntoHistory) {
     EXPECT_EQ(expected, t.History());
     for (int r = 0; r < 24; ++r)
         EXPECT_EQ("", t.Row(r)) << r;
-    EXPECT_EQ(3, t.emu.cursorRow); // the cursor does not move
+    EXPECT_EQ(3, t.emu.CursorRow()); // the cursor does not move
 }
 
 TEST(EraseDisplay, FromHomeToTheEndAlsoSavesTheScreen) {
@@ -85,7 +85,7 @@ TEST(EraseLine, ToTheCursorIncludesTheCursorCell) {
 TEST(EraseLine, PendingWrapOnAFull132ColumnLineErasesOnlyThatLine) {
     Terminal t(WithAutowrap(), 132, 24);
     t.Feed("\x1b[2;1Hnext\x1b[1;1H" + std::string(132, 'w'));
-    EXPECT_EQ(132, t.emu.cursorCol);
+    EXPECT_EQ(132, t.emu.CursorCol());
     t.Feed("\x1b[1K");
     EXPECT_EQ("", t.FullRow(0));
     EXPECT_EQ("next", t.Row(1));
@@ -104,19 +104,19 @@ TEST(EraseCharacters, StopsAtTheRightMargin) {
 TEST(EraseAndLineWidth, ErasedRowsBecomeSingleWidth) {
     Terminal t;
     t.Feed("\x1b[3;1H\x1b#6\x1b[5;1H\x1b#6\x1b[4;1H\x1b[J");
-    EXPECT_EQ(2, t.emu.lineWidth[2]);
-    EXPECT_EQ(1, t.emu.lineWidth[4]);
+    EXPECT_EQ(2, t.state.lineWidth[2]);
+    EXPECT_EQ(1, t.state.lineWidth[4]);
     t.Feed("\x1b[2J");
-    EXPECT_EQ(1, t.emu.lineWidth[2]);
+    EXPECT_EQ(1, t.state.lineWidth[2]);
 }
 
 TEST(EraseAndLineWidth, ErasingUpToACursorWaitingToWrapResetsItsRowToo) {
     Terminal t;
     t.Feed("\x1b[4;1H\x1b#6" + std::string(40, 'w'));
-    EXPECT_EQ(80, t.emu.cursorCol);
+    EXPECT_EQ(80, t.emu.CursorCol());
     t.Feed("\x1b[1J");
     EXPECT_EQ("", t.Row(3));
-    EXPECT_EQ(1, t.emu.lineWidth[3]);
+    EXPECT_EQ(1, t.state.lineWidth[3]);
 }
 
 TEST(AlignmentPattern, FillsTheScreenWithEAndKeepsTheCursor) {
@@ -124,8 +124,8 @@ TEST(AlignmentPattern, FillsTheScreenWithEAndKeepsTheCursor) {
     t.Feed("\x1b[5;6H\x1b#8");
     EXPECT_EQ(std::string(80, 'E'), t.Row(0));
     EXPECT_EQ(std::string(80, 'E'), t.Row(23));
-    EXPECT_EQ(4, t.emu.cursorRow);
-    EXPECT_EQ(5, t.emu.cursorCol);
+    EXPECT_EQ(4, t.emu.CursorRow());
+    EXPECT_EQ(5, t.emu.CursorCol());
 }
 
 } // namespace

@@ -14,20 +14,20 @@ std::string Letters(int n) {
 TEST(PendingWrap, EightyCharactersThenXWrapsOnlyWhenXArrives) {
     Terminal t(WithAutowrap());
     t.Feed(Letters(80));
-    EXPECT_EQ(0, t.emu.cursorRow);
-    EXPECT_EQ(80, t.emu.cursorCol);
+    EXPECT_EQ(0, t.emu.CursorRow());
+    EXPECT_EQ(80, t.emu.CursorCol());
     EXPECT_EQ(Letters(80), t.Row(0));
     t.Feed("X");
     EXPECT_EQ(Letters(80), t.Row(0));
     EXPECT_EQ("X", t.Row(1));
-    EXPECT_EQ(1, t.emu.cursorRow);
-    EXPECT_EQ(1, t.emu.cursorCol);
+    EXPECT_EQ(1, t.emu.CursorRow());
+    EXPECT_EQ(1, t.emu.CursorCol());
 }
 
 TEST(PendingWrap, CarriageReturnAtColumn80CancelsTheWrap) {
     Terminal t(WithAutowrap());
     t.Feed(Letters(80) + "\rZ");
-    EXPECT_EQ(0, t.emu.cursorRow);
+    EXPECT_EQ(0, t.emu.CursorRow());
     EXPECT_EQ('Z', t.Char(0, 0));
     EXPECT_EQ("", t.Row(1));
 }
@@ -35,7 +35,7 @@ TEST(PendingWrap, CarriageReturnAtColumn80CancelsTheWrap) {
 TEST(PendingWrap, WrapOnTheBottomLineScrollsIntoHistory) {
     Terminal t(WithAutowrap());
     t.Feed("top\x1b[24;1H" + Letters(80) + "X");
-    EXPECT_EQ(23, t.emu.cursorRow);
+    EXPECT_EQ(23, t.emu.CursorRow());
     EXPECT_EQ(Letters(80), t.Row(22));
     EXPECT_EQ("X", t.Row(23));
     ASSERT_EQ(1u, t.History().size());
@@ -47,7 +47,7 @@ TEST(PendingWrap, AutowrapOffOverwritesTheLastColumn) {
     t.Feed(Letters(80) + "XYZ");
     EXPECT_EQ(Letters(79) + "Z", t.Row(0));
     EXPECT_EQ("", t.Row(1));
-    EXPECT_EQ(80, t.emu.cursorCol);
+    EXPECT_EQ(80, t.emu.CursorCol());
 }
 
 TEST(PendingWrap, DeviceStatusReportsTheCursorOnTheLastColumn) {
@@ -59,16 +59,16 @@ TEST(PendingWrap, DeviceStatusReportsTheCursorOnTheLastColumn) {
 TEST(PendingWrap, SequencesMovingTheCursorCountFromTheLastColumn) {
     Terminal t(WithAutowrap());
     t.Feed(Letters(80) + "\x1b[C");
-    EXPECT_EQ(79, t.emu.cursorCol);
+    EXPECT_EQ(79, t.emu.CursorCol());
     t.Feed("\x1b[1;1H" + Letters(80) + "\x1b[5D");
-    EXPECT_EQ(74, t.emu.cursorCol);
+    EXPECT_EQ(74, t.emu.CursorCol());
 }
 
 TEST(DoubleWidth, CharactersTakeTwoCellsAndBackspaceMovesTwo) {
     Terminal t;
     t.Feed("\x1b#6AB");
     EXPECT_EQ("A B", t.Row(0));
-    EXPECT_EQ(4, t.emu.cursorCol);
+    EXPECT_EQ(4, t.emu.CursorCol());
     t.Feed("\bC");
     EXPECT_EQ("A C", t.Row(0));
 }
@@ -77,41 +77,41 @@ TEST(DoubleWidth, SpreadAndGatherExistingText) {
     Terminal t;
     t.Feed("AB\x1b#6");
     EXPECT_EQ("A B", t.Row(0));
-    EXPECT_EQ(4, t.emu.cursorCol);
+    EXPECT_EQ(4, t.emu.CursorCol());
     t.Feed("\x1b[1;1H\x1b[C");
-    EXPECT_EQ(2, t.emu.cursorCol);
+    EXPECT_EQ(2, t.emu.CursorCol());
     t.Feed("\x1b#5");
     EXPECT_EQ("AB", t.Row(0));
-    EXPECT_EQ(1, t.emu.cursorCol);
+    EXPECT_EQ(1, t.emu.CursorCol());
 }
 
 TEST(DoubleWidth, CursorInTheRightHalfStopsAtTheLastColumn) {
     Terminal t;
     t.Feed("\x1b[1;61H\x1b#6");
-    EXPECT_EQ(79, t.emu.cursorCol);
+    EXPECT_EQ(79, t.emu.CursorCol());
 }
 
 TEST(DoubleWidth, AutowrapOffKeepsTheLastCharacterInTheLastPair) {
     Terminal t;
     t.Feed("\x1b#6" + Letters(42));
-    EXPECT_EQ(80, t.emu.cursorCol);
+    EXPECT_EQ(80, t.emu.CursorCol());
     EXPECT_EQ('p', t.Char(0, 78));
 }
 
 TEST(DoubleWidth, LastColumnOfAWide132ColumnLineStaysInsideTheLine) {
     Terminal t(TerminalSettings(), 132, 24);
     t.Feed("\x1b#6\x1b[1;67H");
-    EXPECT_EQ(131, t.emu.cursorCol);
+    EXPECT_EQ(131, t.emu.CursorCol());
     t.Feed("Q");
     EXPECT_EQ('Q', t.Char(0, 131));
-    EXPECT_LE(t.emu.cursorCol, 132);
+    EXPECT_LE(t.emu.CursorCol(), 132);
 }
 
 TEST(DoubleWidth, WrapOntoASingleWidthLineWritesSingleWidth) {
     Terminal t(WithAutowrap());
     t.Feed("\x1b#6" + Letters(40) + "XY");
     EXPECT_EQ("XY", t.Row(1));
-    EXPECT_EQ(2, t.emu.cursorCol);
+    EXPECT_EQ(2, t.emu.CursorCol());
 }
 
 TEST(InsertMode, LettersPushTheRestOfTheLineRight) {
@@ -135,7 +135,7 @@ TEST(Tabs, DefaultStopsEveryEightColumnsAndTheLastColumnStops) {
     EXPECT_EQ('A', t.Char(0, 8));
     EXPECT_EQ('B', t.Char(0, 16));
     t.Feed(std::string(20, '\t'));
-    EXPECT_EQ(79, t.emu.cursorCol);
+    EXPECT_EQ(79, t.emu.CursorCol());
 }
 
 TEST(Tabs, SetAndClearStops) {
@@ -157,7 +157,7 @@ TEST(LineFeed, NewlineModeReturnsToColumnZero) {
            "gh");
     EXPECT_EQ("ef", t.Row(2));
     EXPECT_EQ("gh", t.Row(3));
-    EXPECT_EQ(1, t.emu.newlineMode);
+    EXPECT_EQ(1, t.emu.CurrentSettings().newlineMode);
 }
 
 TEST(Bell, BellBeepsWithoutMovingTheCursor) {
@@ -175,7 +175,7 @@ TEST(Attributes, SgrSetsAndClearsSingleBits) {
     EXPECT_EQ(AttrReverse, t.Attr(0, 2));
     EXPECT_EQ(0, t.Attr(0, 3));
     EXPECT_EQ(AttrBold, t.Attr(0, 4));
-    EXPECT_EQ(AttrBold, t.emu.attribute);
+    EXPECT_EQ(AttrBold, t.state.attribute);
 }
 
 } // namespace

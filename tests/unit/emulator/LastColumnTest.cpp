@@ -70,18 +70,18 @@ TEST(LastColumn, EveryOperationButAGraphicCharacterStandsOnTheLastColumn) {
         Terminal t(s);
         t.Feed(c.stream);
         EXPECT_EQ(c.text, t.Row(c.row)) << c.what;
-        EXPECT_EQ(c.cursorRow, t.emu.cursorRow) << c.what;
-        EXPECT_EQ(c.cursorCol, t.emu.cursorCol) << c.what;
+        EXPECT_EQ(c.cursorRow, t.emu.CursorRow()) << c.what;
+        EXPECT_EQ(c.cursorCol, t.emu.CursorCol()) << c.what;
     }
 }
 
 TEST(LastColumn, MarksAndReportsUseTheLastColumn) {
     Terminal t(WithAutowrap());
     t.Feed("\x1b[3g" + Full() + "\x1bH\x1b[6n");
-    EXPECT_EQ(1, t.emu.tabStops[79]);
+    EXPECT_EQ(1, t.state.tabStops[79]);
     EXPECT_EQ("\x1b[1;80R", t.host.replies);
     t.Feed("\x1b[2H" + Full() + "\x1b[g");
-    EXPECT_EQ(0, t.emu.tabStops[79]);
+    EXPECT_EQ(0, t.state.tabStops[79]);
 }
 
 // On a double-width line the last column is the last character's first cell.
@@ -90,11 +90,11 @@ TEST(LastColumn, DoubleWidthLineStandsOnItsLastCharacter) {
     t.Feed("\x1b#6" + std::string(39, 'c') + "d\bZ");
     EXPECT_EQ('Z', t.Char(0, 76));
     EXPECT_EQ('d', t.Char(0, 78));
-    EXPECT_EQ(78, t.emu.cursorCol);
+    EXPECT_EQ(78, t.emu.CursorCol());
     t.Feed("\x1b[1;40H\x1b[7md\x1b[1J");
     EXPECT_EQ("", t.Row(0));
     EXPECT_EQ(0, t.Attr(0, 79));
-    EXPECT_EQ(1, t.emu.lineWidth[0]);
+    EXPECT_EQ(1, t.state.lineWidth[0]);
     // On an odd width the last character has no room for its padding cell;
     // without autowrap a further character replaces it there.
     Terminal odd(TerminalSettings(), 81, 24);

@@ -10,8 +10,8 @@ TEST(ColumnSwitch, To132ColumnsClearsIntoHistoryAndHomesTheCursor) {
     EXPECT_EQ(132, t.screen->columns);
     EXPECT_EQ((std::vector<std::string>{"hello", "", "  world"}), t.History());
     EXPECT_EQ("", t.Row(0));
-    EXPECT_EQ(0, t.emu.cursorRow);
-    EXPECT_EQ(0, t.emu.cursorCol);
+    EXPECT_EQ(0, t.emu.CursorRow());
+    EXPECT_EQ(0, t.emu.CursorCol());
     EXPECT_EQ(1, t.host.columnSwitches);
     EXPECT_EQ(std::vector<int>{0}, t.host.softSize);
     t.Feed(std::string(100, 'x'));
@@ -24,9 +24,9 @@ TEST(ColumnSwitch, To132ColumnsClearsIntoHistoryAndHomesTheCursor) {
 TEST(ColumnSwitch, KeepsTheRegionAndLeavesLineWidthsSingle) {
     Terminal t;
     t.Feed("\x1b[5;10r\x1b#6\x1b[?3h");
-    EXPECT_EQ(4, t.emu.scrollTop);
-    EXPECT_EQ(9, t.emu.scrollBottom);
-    EXPECT_EQ(1, t.emu.lineWidth[0]);
+    EXPECT_EQ(4, t.state.scrollTop);
+    EXPECT_EQ(9, t.state.scrollBottom);
+    EXPECT_EQ(1, t.state.lineWidth[0]);
 }
 
 TEST(ColumnSwitch, SavedCursorFromTheWideScreenIsKeptInsideTheNarrowOne) {
@@ -34,18 +34,18 @@ TEST(ColumnSwitch, SavedCursorFromTheWideScreenIsKeptInsideTheNarrowOne) {
     t.Feed("\x1b[?3h\x1b[5;120H\x1b"
            "7\x1b[?3l\x1b"
            "8");
-    EXPECT_EQ(4, t.emu.cursorRow);
-    EXPECT_EQ(79, t.emu.cursorCol);
+    EXPECT_EQ(4, t.emu.CursorRow());
+    EXPECT_EQ(79, t.emu.CursorCol());
 }
 
 TEST(SetModes, OnlyTheFirstParameterCounts) {
     Terminal t;
     t.Feed("\x1b[4;20h");
-    EXPECT_EQ(1, t.emu.insertMode);
-    EXPECT_EQ(0, t.emu.newlineMode);
+    EXPECT_EQ(1, t.state.insertMode);
+    EXPECT_EQ(0, t.emu.CurrentSettings().newlineMode);
     t.Feed("\x1b[20;4l");
-    EXPECT_EQ(1, t.emu.insertMode);
-    EXPECT_EQ(0, t.emu.newlineMode);
+    EXPECT_EQ(1, t.state.insertMode);
+    EXPECT_EQ(0, t.emu.CurrentSettings().newlineMode);
 }
 
 TEST(SetModes, SendReceiveModeSetMeansNoLocalEcho) {
@@ -53,40 +53,40 @@ TEST(SetModes, SendReceiveModeSetMeansNoLocalEcho) {
     s.localEcho = 1;
     Terminal t(s);
     t.Feed("\x1b[12h");
-    EXPECT_EQ(0, t.emu.localEcho);
+    EXPECT_EQ(0, t.emu.LocalEcho());
     t.Feed("\x1b[12l");
-    EXPECT_EQ(1, t.emu.localEcho);
+    EXPECT_EQ(1, t.emu.LocalEcho());
 }
 
 TEST(SetModes, KeyModesForTheKeyboard) {
     Terminal t;
     t.Feed("\x1b[?1h\x1b=");
-    EXPECT_EQ(1, t.emu.cursorKeyMode);
-    EXPECT_EQ(1, t.emu.keypadMode);
+    EXPECT_EQ(1, t.emu.CurrentKeyModes().cursorKeyMode);
+    EXPECT_EQ(1, t.emu.CurrentKeyModes().keypadMode);
     t.Feed("\x1b[?1l\x1b>");
-    EXPECT_EQ(0, t.emu.cursorKeyMode);
-    EXPECT_EQ(0, t.emu.keypadMode);
+    EXPECT_EQ(0, t.emu.CurrentKeyModes().cursorKeyMode);
+    EXPECT_EQ(0, t.emu.CurrentKeyModes().keypadMode);
 }
 
 TEST(SetModes, AutowrapAndNationalReplacementModes) {
     Terminal t;
     t.Feed("\x1b[?7h");
-    EXPECT_EQ(1, t.emu.autowrap);
+    EXPECT_EQ(1, t.emu.CurrentSettings().autowrap);
     t.Feed("\x1b[?42l[");
-    EXPECT_EQ(1, t.emu.multinational);
+    EXPECT_EQ(1, t.emu.CurrentSettings().multinational);
     EXPECT_EQ('[', t.Char(0, 0));
     t.Feed("\x1b[?42h[\x1b[?7l");
-    EXPECT_EQ(0, t.emu.multinational);
+    EXPECT_EQ(0, t.emu.CurrentSettings().multinational);
     EXPECT_EQ(196, t.Char(0, 1));
-    EXPECT_EQ(0, t.emu.autowrap);
+    EXPECT_EQ(0, t.emu.CurrentSettings().autowrap);
 }
 
 TEST(SetModes, UnknownModesChangeNothing) {
     Terminal t;
     t.Feed("\x1b[?2h\x1b[?99h\x1b[7h\x1b[h");
-    EXPECT_EQ(1, t.emu.ansiMode);
-    EXPECT_EQ(0, t.emu.insertMode);
-    EXPECT_EQ(0, t.emu.autowrap);
+    EXPECT_EQ(1, t.emu.CurrentKeyModes().ansiMode);
+    EXPECT_EQ(0, t.state.insertMode);
+    EXPECT_EQ(0, t.emu.CurrentSettings().autowrap);
 }
 
 TEST(SaveRestoreCursor, RestoresPositionAttributeOriginModeAndCharacterSets) {
@@ -95,9 +95,9 @@ TEST(SaveRestoreCursor, RestoresPositionAttributeOriginModeAndCharacterSets) {
            "7");
     t.Feed("\x1b[?6l\x1b[H\x1b[m\x1b(B\x1b"
            "8q");
-    EXPECT_EQ(6, t.emu.cursorRow);
-    EXPECT_EQ(7, t.emu.cursorCol);
-    EXPECT_EQ(1, t.emu.originMode);
+    EXPECT_EQ(6, t.emu.CursorRow());
+    EXPECT_EQ(7, t.emu.CursorCol());
+    EXPECT_EQ(1, t.state.originMode);
     EXPECT_EQ('-', t.Char(6, 6));
     EXPECT_EQ(AttrBold, t.Attr(6, 6));
 }
@@ -106,7 +106,7 @@ TEST(SaveRestoreCursor, RestoreWithoutSaveHomesAndResets) {
     Terminal t;
     t.Feed("\x1b[?6h\x1b[7m\x1b(0\x1b[9;9H\x1b"
            "8q");
-    EXPECT_EQ(0, t.emu.originMode);
+    EXPECT_EQ(0, t.state.originMode);
     EXPECT_EQ('q', t.Char(0, 0));
     EXPECT_EQ(0, t.Attr(0, 0));
 }
@@ -117,15 +117,15 @@ TEST(FullReset, KeepsTheScreenButForgetsRegionTabsSavedCursorAndModes) {
            "7\x1b"
            "c");
     EXPECT_EQ("keep", t.Row(0));
-    EXPECT_EQ(0, t.emu.scrollTop);
-    EXPECT_EQ(23, t.emu.scrollBottom);
-    EXPECT_EQ(0, t.emu.insertMode);
-    EXPECT_EQ(0, t.emu.originMode);
-    EXPECT_EQ(0, t.emu.attribute);
-    EXPECT_EQ(1, t.emu.autowrap);
-    EXPECT_EQ(0, t.emu.cursorRow);
-    EXPECT_EQ(0, t.emu.cursorCol);
-    EXPECT_EQ(-1, t.emu.savedRow);
+    EXPECT_EQ(0, t.state.scrollTop);
+    EXPECT_EQ(23, t.state.scrollBottom);
+    EXPECT_EQ(0, t.state.insertMode);
+    EXPECT_EQ(0, t.state.originMode);
+    EXPECT_EQ(0, t.state.attribute);
+    EXPECT_EQ(1, t.emu.CurrentSettings().autowrap);
+    EXPECT_EQ(0, t.emu.CursorRow());
+    EXPECT_EQ(0, t.emu.CursorCol());
+    EXPECT_EQ(-1, t.state.savedRow);
     t.Feed("\tT");
     EXPECT_EQ('T', t.Char(0, 8));
 }
@@ -146,8 +146,8 @@ TEST(Settings, StartFromAnEmptySettingsFile) {
     EXPECT_EQ(0, s.multinational);
     EXPECT_EQ(0, s.autowrap);
     EXPECT_EQ(0, s.newlineMode);
-    EXPECT_EQ(1, t.emu.ansiMode);
-    EXPECT_EQ(196, t.emu.charsets.displayTable[int('[')]);
+    EXPECT_EQ(1, t.emu.CurrentKeyModes().ansiMode);
+    EXPECT_EQ(196, t.state.charsets.displayTable[int('[')]);
 }
 
 TEST(Settings, OutOfRangeValuesTakeTheirDefaults) {
@@ -156,9 +156,9 @@ TEST(Settings, OutOfRangeValuesTakeTheirDefaults) {
     s.nationalSet = 9;
     s.autowrap = 4;
     Terminal t(s);
-    EXPECT_EQ(1, t.emu.emulation);
-    EXPECT_EQ(1, t.emu.nationalSet);
-    EXPECT_EQ(1, t.emu.autowrap);
+    EXPECT_EQ(1, t.emu.CurrentSettings().emulation);
+    EXPECT_EQ(1, t.emu.CurrentSettings().nationalSet);
+    EXPECT_EQ(1, t.emu.CurrentSettings().autowrap);
     t.Feed("\x1b[c");
     EXPECT_EQ("\x1b[?1;2c", t.host.replies);
 }
@@ -171,10 +171,10 @@ TEST(Settings, ChangingTheEmulationResetsButKeepsTheScreen) {
     s.monitorMode = 1;
     t.emu.ApplySettings(s, 1, 0);
     EXPECT_EQ("text", t.Row(0));
-    EXPECT_EQ(0, t.emu.scrollTop);
-    EXPECT_EQ(0, t.emu.insertMode);
-    EXPECT_EQ(0, t.emu.monitorMode);
-    EXPECT_EQ(2, t.emu.emulation);
+    EXPECT_EQ(0, t.state.scrollTop);
+    EXPECT_EQ(0, t.state.insertMode);
+    EXPECT_EQ(0, t.emu.CurrentSettings().monitorMode);
+    EXPECT_EQ(2, t.emu.CurrentSettings().emulation);
 }
 
 TEST(Settings, ChangingOnlyTheNationalSetKeepsModes) {
@@ -183,20 +183,20 @@ TEST(Settings, ChangingOnlyTheNationalSetKeepsModes) {
     TerminalSettings s = t.emu.CurrentSettings();
     s.nationalSet = 2;
     t.emu.ApplySettings(s, 0, 1);
-    EXPECT_EQ(4, t.emu.scrollTop);
-    EXPECT_EQ(201, t.emu.charsets.displayTable[int('@')]);
+    EXPECT_EQ(4, t.state.scrollTop);
+    EXPECT_EQ(201, t.state.charsets.displayTable[int('@')]);
 }
 
 TEST(Settings, MultinationalCommandTwiceRestoresTheCharacterSets) {
     Terminal t;
     t.Feed("\x1b)0\x0e");
     t.emu.ToggleMultinational();
-    EXPECT_EQ(1, t.emu.multinational);
-    EXPECT_EQ(0xC4, t.emu.charsets.displayTable[0xC4]);
+    EXPECT_EQ(1, t.emu.CurrentSettings().multinational);
+    EXPECT_EQ(0xC4, t.state.charsets.displayTable[0xC4]);
     t.emu.ToggleMultinational();
-    EXPECT_EQ(0, t.emu.multinational);
-    EXPECT_EQ(196, t.emu.charsets.displayTable[int('[')]);
-    EXPECT_EQ(0, t.emu.charsets.invokedGL);
+    EXPECT_EQ(0, t.emu.CurrentSettings().multinational);
+    EXPECT_EQ(196, t.state.charsets.displayTable[int('[')]);
+    EXPECT_EQ(0, t.state.charsets.invokedGL);
 }
 
 TEST(Geometry, UnannouncedSizeChangeResetsMarginsBeforeTheNextByte) {
@@ -204,20 +204,19 @@ TEST(Geometry, UnannouncedSizeChangeResetsMarginsBeforeTheNextByte) {
     t.Feed("\x1b[5;24r\x1b[24;1H");
     t.screen->lines = 10;
     t.Feed("x");
-    EXPECT_EQ(0, t.emu.scrollTop);
-    EXPECT_EQ(9, t.emu.scrollBottom);
-    EXPECT_EQ(9, t.emu.cursorRow);
+    EXPECT_EQ(0, t.state.scrollTop);
+    EXPECT_EQ(9, t.state.scrollBottom);
+    EXPECT_EQ(9, t.emu.CursorRow());
     EXPECT_EQ('x', t.Char(9, 0));
 }
 
 TEST(Geometry, CursorSetOffTheScreenFromOutsideIsBroughtBackBeforeTheNextByte) {
     Terminal t;
-    t.emu.cursorRow = 500;
-    t.emu.cursorCol = -7;
+    t.emu.SetCursorRow(500);
     t.Feed("z");
     EXPECT_EQ('z', t.Char(23, 0));
-    EXPECT_EQ(23, t.emu.cursorRow);
-    EXPECT_EQ(1, t.emu.cursorCol);
+    EXPECT_EQ(23, t.emu.CursorRow());
+    EXPECT_EQ(1, t.emu.CursorCol());
 }
 
 TEST(Geometry, ResetGeometryKeepsTheCursorAndUpdatesTheSizeItem) {
@@ -227,9 +226,9 @@ TEST(Geometry, ResetGeometryKeepsTheCursorAndUpdatesTheSizeItem) {
     t.screen->lines = 12;
     t.screen->columns = 40;
     t.emu.ResetGeometry();
-    EXPECT_EQ(11, t.emu.cursorRow);
-    EXPECT_EQ(39, t.emu.cursorCol);
-    EXPECT_EQ(11, t.emu.scrollBottom);
+    EXPECT_EQ(11, t.emu.CursorRow());
+    EXPECT_EQ(39, t.emu.CursorCol());
+    EXPECT_EQ(11, t.state.scrollBottom);
     EXPECT_EQ(before + 1, t.host.sizeItemUpdates);
 }
 

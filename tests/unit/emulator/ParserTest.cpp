@@ -59,8 +59,8 @@ TEST(ParserZeros, ZeroParametersAndLeadingZerosActAsDefaults) {
     t.Feed("\x1b[1;mD");
     EXPECT_EQ(AttrBold, t.Attr(0, 3));
     t.Feed("\x1b[010;0010H");
-    EXPECT_EQ(9, t.emu.cursorRow);
-    EXPECT_EQ(9, t.emu.cursorCol);
+    EXPECT_EQ(9, t.emu.CursorRow());
+    EXPECT_EQ(9, t.emu.CursorCol());
 }
 
 TEST(ParserCancel, CanAndSubAbandonTheSequenceAndWriteASpace) {
@@ -69,7 +69,7 @@ TEST(ParserCancel, CanAndSubAbandonTheSequenceAndWriteASpace) {
     EXPECT_EQ(" JCDEF", t.Row(0));
     t.Feed("\r\x1b[?1\x1aXY");
     EXPECT_EQ(" XYDEF", t.Row(0));
-    EXPECT_EQ(0, t.emu.cursorKeyMode);
+    EXPECT_EQ(0, t.emu.CurrentKeyModes().cursorKeyMode);
 }
 
 TEST(ParserCancel, CanInTheGroundStateIsIgnored) {
@@ -85,14 +85,14 @@ TEST(ParserControlsInSequences, ControlRunsAndEndsTheSequenceWithoutEffect) {
     EXPECT_EQ("JBC", t.Row(0));
     t.Feed("\x1b[3\bK");
     EXPECT_EQ("KBC", t.Row(0));
-    EXPECT_EQ(1, t.emu.cursorCol);
+    EXPECT_EQ(1, t.emu.CursorCol());
 }
 
 TEST(ParserControlsInSequences, EscapeInsideASequenceStartsANewOne) {
     Terminal t;
     t.Feed("\x1b[5\x1b[3;4H");
-    EXPECT_EQ(2, t.emu.cursorRow);
-    EXPECT_EQ(3, t.emu.cursorCol);
+    EXPECT_EQ(2, t.emu.CursorRow());
+    EXPECT_EQ(3, t.emu.CursorCol());
 }
 
 TEST(ParserDiscards, NulAndDelAreDroppedEverywhere) {
@@ -104,8 +104,8 @@ TEST(ParserDiscards, NulAndDelAreDroppedEverywhere) {
            "C");
     EXPECT_EQ("AB", t.Row(0));
     EXPECT_EQ("C", t.Row(1).substr(4));
-    EXPECT_EQ(1, t.emu.cursorRow);
-    EXPECT_EQ(5, t.emu.cursorCol);
+    EXPECT_EQ(1, t.emu.CursorRow());
+    EXPECT_EQ(5, t.emu.CursorCol());
 }
 
 TEST(ParserEightBit, Vt200TakesByte155AsControlSequenceIntroducer) {
@@ -150,7 +150,7 @@ TEST(ParserEightBit, UpperHalfByteInsideASequenceEndsItWithoutEffect) {
     Terminal t(s);
     t.Feed("\x1b[5\xc8Z");
     EXPECT_EQ("Z", t.Row(0));
-    EXPECT_EQ(0, t.emu.cursorRow);
+    EXPECT_EQ(0, t.emu.CursorRow());
 }
 
 // Each byte value alone in the ground state: the 8-bit controls and the
@@ -171,10 +171,10 @@ TEST(ParserEightBit, EveryByteValueShowsItsGlyphOrWritesNothing) {
                     EXPECT_EQ(' ', t.Char(0, 0));
                     continue;
                 }
-                const CharsetState& cs = t.emu.charsets;
+                const CharsetState& cs = t.state.charsets;
                 int slot = code < 128 ? cs.invokedGL : cs.invokedGR;
                 EXPECT_EQ(cs.glyphSets[cs.designation[slot]][code & 127], t.Char(0, 0));
-                EXPECT_EQ(1, t.emu.cursorCol);
+                EXPECT_EQ(1, t.emu.CursorCol());
             }
         }
     }
@@ -184,11 +184,11 @@ TEST(ParserLimits, OverlongParameterStringIsClampedAndKeepsBuffersIntact) {
     Terminal t;
     t.Feed("\x1b[12;12H");
     t.Feed("\x1b[" + std::string(1000, '9') + "A");
-    EXPECT_EQ(0, t.emu.cursorRow);
+    EXPECT_EQ(0, t.emu.CursorRow());
     t.Feed("\x1b[" + std::string(1000, '9') + "B");
-    EXPECT_EQ(23, t.emu.cursorRow);
+    EXPECT_EQ(23, t.emu.CursorRow());
     t.Feed("\x1b[" + std::string(600, ';') + "5CX");
-    EXPECT_EQ(Emulator::Ground, t.emu.parserState);
+    EXPECT_EQ(Emulator::Ground, t.state.parserState);
     EXPECT_EQ('X', t.Char(23, 12));
 }
 
@@ -212,8 +212,8 @@ TEST(ParserPrinterController, DataIsDiscardedUntilTheEndSequence) {
     Terminal t;
     t.Feed("A\x1b[5ihidden\x1b[2J\r\n\x1b[?4iB\x1b[4iC");
     EXPECT_EQ("AC", t.Row(0));
-    EXPECT_EQ(0, t.emu.printerController);
-    EXPECT_EQ(0, t.emu.cursorRow);
+    EXPECT_EQ(0, t.state.printerController);
+    EXPECT_EQ(0, t.emu.CursorRow());
 }
 
 TEST(ParserPrinterController, Vt52ModeEndsWithEscapeX) {
@@ -227,7 +227,7 @@ TEST(ParserPrinterController, EightBitControlsAreNotConvertedWhilePrinting) {
     Terminal t(WithEmulation(2));
     t.Feed("\x1b[5i\x9b"
            "4i");
-    EXPECT_EQ(1, t.emu.printerController);
+    EXPECT_EQ(1, t.state.printerController);
     t.Feed("\x1b[4iA");
     EXPECT_EQ("A", t.Row(0));
 }
@@ -276,7 +276,7 @@ TEST(TtyEmulation, IdentityRequestsGetNoReply) {
 
 TEST(MonitorMode, ControlsShowInCaretNotationAndLineFeedStartsALine) {
     Terminal t;
-    t.emu.monitorMode = 1;
+    t.SetMonitorMode(1);
     t.Feed("a^\r\n\x1b[\x9b\xa0");
     EXPECT_EQ("a^^^M^J", t.Row(0));
     EXPECT_EQ(std::string("^[[^") + char(219) + char(0xa0), t.Row(1));
@@ -285,7 +285,7 @@ TEST(MonitorMode, ControlsShowInCaretNotationAndLineFeedStartsALine) {
 TEST(MonitorMode, AlwaysWrapsAndIgnoresAttributes) {
     Terminal t;
     t.Feed("\x1b[7m");
-    t.emu.monitorMode = 1;
+    t.SetMonitorMode(1);
     t.Feed(std::string(81, 'm'));
     EXPECT_EQ(std::string(80, 'm'), t.Row(0));
     EXPECT_EQ("m", t.Row(1));
@@ -295,12 +295,12 @@ TEST(MonitorMode, AlwaysWrapsAndIgnoresAttributes) {
 TEST(MonitorMode, SequenceLeftUnfinishedResumesAfterMonitorMode) {
     Terminal t;
     t.Feed("\x1b[3");
-    t.emu.monitorMode = 1;
+    t.SetMonitorMode(1);
     t.Feed("x");
-    t.emu.monitorMode = 0;
+    t.SetMonitorMode(0);
     t.Feed(";5H");
-    EXPECT_EQ(2, t.emu.cursorRow);
-    EXPECT_EQ(4, t.emu.cursorCol);
+    EXPECT_EQ(2, t.emu.CursorRow());
+    EXPECT_EQ(4, t.emu.CursorCol());
 }
 
 } // namespace

@@ -46,7 +46,7 @@ TEST(CursorPositionReport, WithoutOriginModeRegionHomeIsRowOne) {
 TEST(CursorPositionReport, WithOriginModeRowCountsFromTheTopMargin) {
     Terminal t;
     t.Feed("\x1b[5;10r\x1b[?6h\x1b[H");
-    EXPECT_EQ(4, t.emu.cursorRow);
+    EXPECT_EQ(4, t.emu.CursorRow());
     t.Feed("\x1b[6n");
     EXPECT_EQ("\x1b[1;1R", t.host.replies);
     t.host.replies.clear();
@@ -69,7 +69,7 @@ TEST(SizeReports, SentAtOnceAndAfterEveryGeometryChangeUntilTurnedOff) {
     t.Feed("\x1b[0]");
     t.emu.ReportSize();
     EXPECT_EQ("", t.host.replies);
-    EXPECT_EQ(0, t.emu.sizeReports);
+    EXPECT_EQ(0, t.state.sizeReports);
     EXPECT_EQ((std::vector<int>{1, 0}), t.host.softSize);
 }
 

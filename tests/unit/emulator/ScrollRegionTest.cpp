@@ -35,7 +35,7 @@ TEST(ScrollingRegion, CursorBelowTheRegionStopsAtTheLastLine) {
     Terminal t;
     NumberRows(t);
     t.Feed("\x1b[1;5r\x1b[24;1H\n\n");
-    EXPECT_EQ(23, t.emu.cursorRow);
+    EXPECT_EQ(23, t.emu.CursorRow());
     EXPECT_EQ("L23", t.Row(23));
     EXPECT_EQ("L0", t.Row(0));
 }
@@ -49,45 +49,45 @@ TEST(ScrollingRegion, ReverseIndexAtTheTopMarginScrollsDown) {
     EXPECT_EQ("L8", t.Row(9));
     EXPECT_EQ("L10", t.Row(10));
     t.Feed("\x1b[1;1H\x1bM");
-    EXPECT_EQ(0, t.emu.cursorRow);
+    EXPECT_EQ(0, t.emu.CursorRow());
     EXPECT_EQ("L0", t.Row(0));
 }
 
 TEST(ScrollingRegion, BadMarginsGiveTheWholeScreen) {
     Terminal t;
     t.Feed("\x1b[10;5r");
-    EXPECT_EQ(0, t.emu.scrollTop);
-    EXPECT_EQ(23, t.emu.scrollBottom);
+    EXPECT_EQ(0, t.state.scrollTop);
+    EXPECT_EQ(23, t.state.scrollBottom);
     t.Feed("\x1b[7;7r");
-    EXPECT_EQ(0, t.emu.scrollTop);
-    EXPECT_EQ(23, t.emu.scrollBottom);
+    EXPECT_EQ(0, t.state.scrollTop);
+    EXPECT_EQ(23, t.state.scrollBottom);
     t.Feed("\x1b[3;99r");
-    EXPECT_EQ(2, t.emu.scrollTop);
-    EXPECT_EQ(23, t.emu.scrollBottom);
+    EXPECT_EQ(2, t.state.scrollTop);
+    EXPECT_EQ(23, t.state.scrollBottom);
     t.Feed("\x1b[99r");
-    EXPECT_EQ(0, t.emu.scrollTop);
-    EXPECT_EQ(23, t.emu.scrollBottom);
+    EXPECT_EQ(0, t.state.scrollTop);
+    EXPECT_EQ(23, t.state.scrollBottom);
 }
 
 TEST(ScrollingRegion, SettingTheRegionHomesTheCursor) {
     Terminal t;
     t.Feed("\x1b[12;40H\x1b[5;10r");
-    EXPECT_EQ(0, t.emu.cursorRow);
-    EXPECT_EQ(0, t.emu.cursorCol);
+    EXPECT_EQ(0, t.emu.CursorRow());
+    EXPECT_EQ(0, t.emu.CursorCol());
     t.Feed("\x1b[?6h\x1b[12;40H\x1b[5;10r");
-    EXPECT_EQ(4, t.emu.cursorRow);
+    EXPECT_EQ(4, t.emu.CursorRow());
 }
 
 TEST(ScrollingRegion, CursorUpAndDownStopAtTheMarginsFromInside) {
     Terminal t;
     t.Feed("\x1b[5;10r\x1b[7;1H\x1b[100A");
-    EXPECT_EQ(4, t.emu.cursorRow);
+    EXPECT_EQ(4, t.emu.CursorRow());
     t.Feed("\x1b[100B");
-    EXPECT_EQ(9, t.emu.cursorRow);
+    EXPECT_EQ(9, t.emu.CursorRow());
     t.Feed("\x1b[3;1H\x1b[100A");
-    EXPECT_EQ(0, t.emu.cursorRow);
+    EXPECT_EQ(0, t.emu.CursorRow());
     t.Feed("\x1b[20;1H\x1b[100B");
-    EXPECT_EQ(23, t.emu.cursorRow);
+    EXPECT_EQ(23, t.emu.CursorRow());
 }
 
 TEST(InsertDeleteLines, InsertPushesLinesDownInsideTheRegion) {
@@ -126,22 +126,22 @@ TEST(InsertDeleteLines, BelowTheRegionNothingHappens) {
 TEST(InsertDeleteLines, NewBlankRowsAreSingleWidth) {
     Terminal t;
     t.Feed("\x1b[6;1H\x1b#6\x1b[L");
-    EXPECT_EQ(1, t.emu.lineWidth[5]);
+    EXPECT_EQ(1, t.state.lineWidth[5]);
 }
 
 TEST(OriginMode, PositionsCountFromTheTopMarginAndStayInTheRegion) {
     Terminal t;
     t.Feed("\x1b[5;10r\x1b[?6h\x1b[H");
-    EXPECT_EQ(4, t.emu.cursorRow);
+    EXPECT_EQ(4, t.emu.CursorRow());
     t.Feed("\x1b[3;7H");
-    EXPECT_EQ(6, t.emu.cursorRow);
-    EXPECT_EQ(6, t.emu.cursorCol);
+    EXPECT_EQ(6, t.emu.CursorRow());
+    EXPECT_EQ(6, t.emu.CursorCol());
     t.Feed("\x1b[50;1H");
-    EXPECT_EQ(9, t.emu.cursorRow);
+    EXPECT_EQ(9, t.emu.CursorRow());
     t.Feed("\x1b[?6l");
-    EXPECT_EQ(9, t.emu.cursorRow); // changing the mode does not move the cursor
+    EXPECT_EQ(9, t.emu.CursorRow()); // changing the mode does not move the cursor
     t.Feed("\x1b[H");
-    EXPECT_EQ(0, t.emu.cursorRow);
+    EXPECT_EQ(0, t.emu.CursorRow());
 }
 
 } // namespace

@@ -26,8 +26,8 @@ TEST(Session, ShellPromptAndListing) {
               Rows(t, 0, 4));
     EXPECT_EQ(AttrBold, t.Attr(1, 0));
     EXPECT_EQ(0, t.Attr(1, 9));
-    EXPECT_EQ(3, t.emu.cursorRow);
-    EXPECT_EQ(13, t.emu.cursorCol);
+    EXPECT_EQ(3, t.emu.CursorRow());
+    EXPECT_EQ(13, t.emu.CursorCol());
 }
 
 TEST(Session, LongOutputScrollsOffTheTopIntoHistory) {
@@ -67,8 +67,8 @@ TEST(Session, EditorRedrawWithScrollingRegionKeepsTheStatusLine) {
     EXPECT_EQ("~", t.Row(22));
     EXPECT_EQ("\"notes.txt\" 22L", t.Row(23));
     EXPECT_EQ(AttrReverse, t.Attr(23, 0));
-    EXPECT_EQ(1, t.emu.cursorKeyMode);
-    EXPECT_EQ(1, t.emu.keypadMode);
+    EXPECT_EQ(1, t.emu.CurrentKeyModes().cursorKeyMode);
+    EXPECT_EQ(1, t.emu.CurrentKeyModes().keypadMode);
 
     // Scroll the text up by three lines: line feeds at the bottom margin.
     t.Feed("\x1b[23;1H\n\n\n\x1b[21;1Hline 23\x1b[22;1Hline 24\x1b[23;1Hline 25");
@@ -88,10 +88,10 @@ TEST(Session, EditorRedrawWithScrollingRegionKeepsTheStatusLine) {
 
     // Quit: reset the region, clear, and return to the shell.
     t.Feed("\x1b[r\x1b[?1l\x1b>\x1b[24;1H\x1b[K\r$ ");
-    EXPECT_EQ(0, t.emu.scrollTop);
-    EXPECT_EQ(23, t.emu.scrollBottom);
+    EXPECT_EQ(0, t.state.scrollTop);
+    EXPECT_EQ(23, t.state.scrollBottom);
     EXPECT_EQ("$", t.Row(23));
-    EXPECT_EQ(0, t.emu.cursorKeyMode);
+    EXPECT_EQ(0, t.emu.CurrentKeyModes().cursorKeyMode);
 }
 
 // A menu drawn with the line-drawing set, as a configuration tool would.
@@ -116,7 +116,7 @@ TEST(Session, ProgressBarRedrawnInPlaceWithCarriageReturns) {
                std::to_string(i) + "%");
     t.Feed("\r\n");
     EXPECT_EQ(Rows(t, 0, 2), (std::vector<std::string>{"[##########] 100%", ""}));
-    EXPECT_EQ(1, t.emu.cursorRow);
+    EXPECT_EQ(1, t.emu.CursorRow());
 }
 
 } // namespace

@@ -13,13 +13,14 @@ std::string Snapshot(Terminal& t) {
         out << t.FullRow(r) << '|';
         for (int c = 0; c < LineWidth; ++c)
             out << int(t.Attr(r, c)) << ',';
-        out << int(t.emu.lineWidth[r]) << '\n';
+        out << int(t.state.lineWidth[r]) << '\n';
     }
     for (const std::string& line : t.History())
         out << "h:" << line << '\n';
-    out << "cursor " << t.emu.cursorRow << ',' << t.emu.cursorCol << " region " << t.emu.scrollTop
-        << ',' << t.emu.scrollBottom << " attr " << t.emu.attribute << " ansi " << t.emu.ansiMode
-        << " gl " << t.emu.charsets.invokedGL << " replies " << t.host.replies;
+    out << "cursor " << t.emu.CursorRow() << ',' << t.emu.CursorCol() << " region "
+        << t.state.scrollTop << ',' << t.state.scrollBottom << " attr " << t.state.attribute
+        << " ansi " << t.emu.CurrentKeyModes().ansiMode << " gl " << t.state.charsets.invokedGL
+        << " replies " << t.host.replies;
     return out.str();
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "emulator/Emulator.h"
+#include "emulator/EmulatorProbe.h"
 #include "screen/ScreenBuffer.h"
 #include "screen/ScreenTestSupport.h"
 
@@ -31,6 +31,12 @@ struct Terminal {
         : screen(new ScreenBuffer(columns, lines)), emu(*screen, settings, &host) {}
 
     void Feed(const std::string& bytes) { emu.ProcessInput(bytes.data(), int(bytes.size())); }
+    // Monitor mode turned on or off as the settings dialog does, without a reset.
+    void SetMonitorMode(int on) {
+        TerminalSettings s = emu.CurrentSettings();
+        s.monitorMode = on;
+        emu.ApplySettings(s, 0, 0);
+    }
 
     // The row's characters in the logical columns, trailing blanks removed.
     std::string Row(int row) const { return Text(row, screen->columns); }
@@ -52,6 +58,7 @@ struct Terminal {
     std::unique_ptr<ScreenBuffer> screen;
     RecordingHost host;
     Emulator emu;
+    EmulatorProbe state{emu};
 };
 
 inline TerminalSettings WithAutowrap() {

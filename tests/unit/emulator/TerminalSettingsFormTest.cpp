@@ -65,7 +65,7 @@ TEST(TerminalSettingsFormTest, MultinationalChangesTheCharacterSets) {
     EXPECT_TRUE(form.IsChecked(IDC_MULTINATIONAL));
     Terminal term;
     term.emu.ApplySettings(form.values, form.resetNeeded, form.charsetChanged);
-    EXPECT_EQ(term.emu.charsets.keyTable[196], 196);
+    EXPECT_EQ(term.state.charsets.keyTable[196], 196);
 }
 
 TEST(TerminalSettingsFormTest, DefaultsRestoreEveryOptionAndAskForAReset) {
@@ -110,10 +110,10 @@ TEST_F(TerminalSettingsOkTest, NewEmulationResetsAndTurnsMonitorModeOff) {
     form.Click(IDC_MONITOR);
     form.Click(IDC_VT200);
     Ok(form);
-    EXPECT_EQ(term.emu.emulation, 2);
-    EXPECT_EQ(term.emu.monitorMode, 0);
-    EXPECT_EQ(term.emu.scrollTop, 0);
-    EXPECT_EQ(term.emu.scrollBottom, 23);
+    EXPECT_EQ(term.emu.CurrentSettings().emulation, 2);
+    EXPECT_EQ(term.emu.CurrentSettings().monitorMode, 0);
+    EXPECT_EQ(term.state.scrollTop, 0);
+    EXPECT_EQ(term.state.scrollBottom, 23);
 }
 
 TEST_F(TerminalSettingsOkTest, NationalSetAloneChangesTheSetsWithoutAReset) {
@@ -121,14 +121,14 @@ TEST_F(TerminalSettingsOkTest, NationalSetAloneChangesTheSetsWithoutAReset) {
     TerminalSettingsForm form{term.emu.CurrentSettings()};
     form.Click(IDC_USASCII);
     Ok(form);
-    EXPECT_EQ(term.emu.nationalSet, 0);
-    EXPECT_EQ(term.emu.scrollTop, 4);
-    EXPECT_EQ(term.emu.charsets.displayTable['['], '[');
+    EXPECT_EQ(term.emu.CurrentSettings().nationalSet, 0);
+    EXPECT_EQ(term.state.scrollTop, 4);
+    EXPECT_EQ(term.state.charsets.displayTable['['], '[');
     TerminalSettingsForm finnish{term.emu.CurrentSettings()};
     finnish.Click(IDC_FINNISH);
     Ok(finnish);
-    EXPECT_NE(term.emu.charsets.displayTable['['], '[');
-    EXPECT_EQ(term.emu.scrollTop, 4);
+    EXPECT_NE(term.state.charsets.displayTable['['], '[');
+    EXPECT_EQ(term.state.scrollTop, 4);
 }
 
 TEST_F(TerminalSettingsOkTest, MonitorModeWithoutResetActsAtOnce) {

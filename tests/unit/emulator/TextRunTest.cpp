@@ -24,7 +24,7 @@ struct ViewedTerminal {
         }
         for (const ViewEvent& e : view.events)
             out << e.kind << e.a << ',' << e.b << ',' << e.c << ',' << e.d << ' ';
-        out << "\ncursor " << t.emu.cursorRow << ',' << t.emu.cursorCol;
+        out << "\ncursor " << t.emu.CursorRow() << ',' << t.emu.CursorCol();
         return out.str();
     }
     Terminal t;
@@ -36,10 +36,10 @@ struct ViewedTerminal {
 void ExpectSameAsByteByByte(const TerminalSettings& settings, const std::string& stream,
                             int monitorMode = 0) {
     ViewedTerminal whole(settings);
-    whole.t.emu.monitorMode = monitorMode;
+    whole.t.SetMonitorMode(monitorMode);
     whole.t.Feed(stream);
     ViewedTerminal single(settings);
-    single.t.emu.monitorMode = monitorMode;
+    single.t.SetMonitorMode(monitorMode);
     for (char c : stream)
         single.t.Feed(std::string(1, c));
     EXPECT_EQ(single.Snapshot(), whole.Snapshot()) << "stream: " << stream;
@@ -48,8 +48,8 @@ void ExpectSameAsByteByByte(const TerminalSettings& settings, const std::string&
 TEST(TextRun, ARunIsOneRepaintAndStopsAtTheLastColumnWithTheWrapPending) {
     ViewedTerminal v;
     v.t.Feed("\x1b[3;75Habcdef");
-    EXPECT_EQ(2, v.t.emu.cursorRow);
-    EXPECT_EQ(80, v.t.emu.cursorCol);
+    EXPECT_EQ(2, v.t.emu.CursorRow());
+    EXPECT_EQ(80, v.t.emu.CursorCol());
     v.t.screen->FlushChanges();
     EXPECT_EQ(v.view.events, (std::vector<ViewEvent>{Inval(2, 3, 74, 80)}));
     v.t.Feed("\rX");
@@ -62,12 +62,12 @@ TEST(TextRun, PendingWrapInsideARunWrapsOrOverwritesTheLastColumn) {
     wrapping.Feed("\x1b[1;78Habcdefg");
     EXPECT_EQ("abc", wrapping.Row(0).substr(77));
     EXPECT_EQ("defg", wrapping.Row(1));
-    EXPECT_EQ(4, wrapping.emu.cursorCol);
+    EXPECT_EQ(4, wrapping.emu.CursorCol());
     Terminal clipped;
     clipped.Feed("\x1b[1;78Habcdefg");
     EXPECT_EQ("abg", clipped.Row(0).substr(77));
     EXPECT_EQ("", clipped.Row(1));
-    EXPECT_EQ(80, clipped.emu.cursorCol);
+    EXPECT_EQ(80, clipped.emu.CursorCol());
     ExpectSameAsByteByByte(WithAutowrap(), "\x1b[24;70H" + std::string(200, 'w') + "end");
     ExpectSameAsByteByByte(TerminalSettings(), "\x1b[24;70H" + std::string(200, 'w') + "end");
 }
@@ -83,13 +83,13 @@ TEST(TextRun, DoubleWidthLinesTakeTwoCellsPerCharacter) {
     Terminal t;
     t.Feed("\x1b#6abc");
     EXPECT_EQ("a b c", t.Row(0));
-    EXPECT_EQ(6, t.emu.cursorCol);
+    EXPECT_EQ(6, t.emu.CursorCol());
     // Without autowrap the characters past the line's end share its last
     // double cell.
     t.Feed(std::string(44, 'd') + "Z");
     EXPECT_EQ('d', t.Char(0, 76));
     EXPECT_EQ('Z', t.Char(0, 78));
-    EXPECT_EQ(80, t.emu.cursorCol);
+    EXPECT_EQ(80, t.emu.CursorCol());
     ExpectSameAsByteByByte(WithAutowrap(), "\x1b#6" + std::string(50, 'd') + "\r\n\x1b#3tall");
 }
 
@@ -137,7 +137,7 @@ TEST(TextRun, RunsSplitAcrossBlocksGiveTheSameScreenAndRepaints) {
 
 TEST(TextRun, TtyAndMonitorModesWriteEveryCharacterAsBefore) {
     Terminal monitor;
-    monitor.emu.monitorMode = 1;
+    monitor.SetMonitorMode(1);
     monitor.Feed("a\x1b[1mb");
     EXPECT_EQ("a^[[1mb", monitor.Row(0));
     ExpectSameAsByteByByte(TerminalSettings(), "a\x1b[1mb^c\r\n" + std::string(100, 'm'), 1);
@@ -149,17 +149,17 @@ TEST(SequenceParameters, ParametersReadAsTheyArriveKeepTheirLimits) {
     // Only the first 256 kept parameter characters count: the row and
     // column after the long run of skipped characters are dropped.
     t.Feed("\x1b[3;3H\x1b[" + std::string(300, '<') + "5;10H");
-    EXPECT_EQ(0, t.emu.cursorRow);
-    EXPECT_EQ(0, t.emu.cursorCol);
+    EXPECT_EQ(0, t.emu.CursorRow());
+    EXPECT_EQ(0, t.emu.CursorCol());
     // Leading zeros are not kept, so "0?" still starts a private sequence.
     t.Feed("\x1b[?7h\x1b[0?7l");
-    EXPECT_EQ(0, t.emu.autowrap);
+    EXPECT_EQ(0, t.emu.CurrentSettings().autowrap);
     t.Feed("\x1b[0005;00012H");
-    EXPECT_EQ(4, t.emu.cursorRow);
-    EXPECT_EQ(11, t.emu.cursorCol);
+    EXPECT_EQ(4, t.emu.CursorRow());
+    EXPECT_EQ(11, t.emu.CursorCol());
     t.Feed("\x1b[99999999;2H");
-    EXPECT_EQ(23, t.emu.cursorRow);
-    EXPECT_EQ(1, t.emu.cursorCol);
+    EXPECT_EQ(23, t.emu.CursorRow());
+    EXPECT_EQ(1, t.emu.CursorCol());
 }
 
 } // namespace

@@ -1,20 +1,11 @@
 #include "keyboard/KeyCodeMatchers.h"
 #include "keyboard/KeyMessages.h"
 #include "keyboard/VirtualKeys.h"
+#include "screen/ScrollBack.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-class RecordingScroller : public HeldKeyScroller {
-  public:
-    int ScrollKey(unsigned virtualKey) override {
-        asked.push_back(virtualKey);
-        return uses;
-    }
-    int uses = 1;
-    std::vector<unsigned> asked;
-};
 
 KeyContext Plain() {
     return KeyContext();
@@ -22,48 +13,51 @@ KeyContext Plain() {
 
 KeyContext Held() {
     KeyContext context;
-    context.modes.hold = 1;
+    context.hold = 1;
     return context;
 }
 
 TEST(KeyDownMessage, F5AloneIsBreakShiftF5IsHelpAndCtrlOrAltF5SendNothing) {
-    RecordingScroller scroller;
-    EXPECT_EQ(Codes(HandleKeyDown(116, KeyData(63), Plain(), scroller).codes),
+    EXPECT_EQ(Codes(HandleKeyDown(116, KeyData(63), Plain()).codes),
               std::vector<KeyCode>{BreakMarker});
     KeyContext shift = Plain();
     shift.keys.shift = 1;
-    EXPECT_EQ(Codes(HandleKeyDown(116, KeyData(63), shift, scroller).codes), Esc("[28~"));
+    EXPECT_EQ(Codes(HandleKeyDown(116, KeyData(63), shift).codes), Esc("[28~"));
     KeyContext ctrl = Plain();
     ctrl.keys.ctrl = 1;
-    EXPECT_TRUE(HandleKeyDown(116, KeyData(63), ctrl, scroller).codes.Empty());
+    EXPECT_TRUE(HandleKeyDown(116, KeyData(63), ctrl).codes.Empty());
     KeyContext alt = Plain();
     alt.keys.alt = 1;
-    EXPECT_TRUE(HandleKeyDown(116, KeyData(63), alt, scroller).codes.Empty());
+    EXPECT_TRUE(HandleKeyDown(116, KeyData(63), alt).codes.Empty());
 }
 
-TEST(KeyDownMessage, WhileHeldANavigationKeyThatScrollsSendsNothing) {
-    RecordingScroller scroller;
-    KeyMessageResult result = HandleKeyDown(VirtualKey::Prior, KeyData(73, true), Held(), scroller);
+TEST(KeyDownMessage, WhileHeldANavigationKeyScrollsTheViewAndSendsNothing) {
+    KeyMessageResult result = HandleKeyDown(VirtualKey::Prior, KeyData(73, true), Held());
     EXPECT_TRUE(result.codes.Empty());
-    EXPECT_EQ(scroller.asked, std::vector<unsigned>{VirtualKey::Prior});
+    EXPECT_EQ(result.scroll.bar, 1);
+    EXPECT_EQ(result.scroll.code, ScrollCode::PageUp);
     EXPECT_EQ(result.defaultProcessing, 0);
+    // Ctrl held when the key went down turns Home into a vertical scroll.
+    KeyContext ctrl = Held();
+    ctrl.keys.ctrl = 1;
+    result = HandleKeyDown(VirtualKey::Home, KeyData(71, true), ctrl);
+    EXPECT_TRUE(result.codes.Empty());
+    EXPECT_EQ(result.scroll.bar, 1);
+    EXPECT_EQ(result.scroll.code, ScrollCode::Top);
 }
 
 TEST(KeyDownMessage, WhileHeldAKeyTheViewDoesNotUseIsTranslated) {
-    RecordingScroller scroller;
-    scroller.uses = 0;
     KeyContext context = Held();
     context.keys.scrollLockOn = 0;
-    EXPECT_EQ(Codes(HandleKeyDown(VirtualKey::Scroll, KeyData(70), context, scroller).codes),
-              std::vector<KeyCode>{ResumeMarker});
-    EXPECT_EQ(scroller.asked.size(), 1u);
+    KeyMessageResult result = HandleKeyDown(VirtualKey::Scroll, KeyData(70), context);
+    EXPECT_EQ(Codes(result.codes), std::vector<KeyCode>{ResumeMarker});
+    EXPECT_EQ(result.scroll.bar, 0);
 }
 
 TEST(KeyDownMessage, WithoutHoldTheViewIsNeverScrolled) {
-    RecordingScroller scroller;
-    EXPECT_EQ(Codes(HandleKeyDown(VirtualKey::Up, KeyData(72, true), Plain(), scroller).codes),
-              Esc("[A"));
-    EXPECT_TRUE(scroller.asked.empty());
+    KeyMessageResult result = HandleKeyDown(VirtualKey::Up, KeyData(72, true), Plain());
+    EXPECT_EQ(Codes(result.codes), Esc("[A"));
+    EXPECT_EQ(result.scroll.bar, 0);
 }
 
 TEST(CharMessage, CtrlBreakAsksForABreakUnlessHeld) {

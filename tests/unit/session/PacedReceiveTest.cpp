@@ -69,8 +69,8 @@ class RecordingTerminal : public SessionWindow, public EmulatorHost, public Scre
             for (int col = 0; col < LineWidth; ++col)
                 out.cells.push_back(screen->CellAt(row, col));
         out.history = StoreLines(screen->store);
-        out.cursorRow = emulator->cursorRow;
-        out.cursorCol = emulator->cursorCol;
+        out.cursorRow = emulator->CursorRow();
+        out.cursorCol = emulator->CursorCol();
         return out;
     }
 
