@@ -102,12 +102,19 @@ SelectionRedraw RedrawForChange(const SelectionBounds& before, const SelectionBo
     return RowsOnScreen(top, bottom, c1, c2, viewTop, lines);
 }
 
-void MouseSelection::Start(ScreenBuffer& screen, SelectionPoint at) {
+TimerChange MouseSelection::Start(ScreenBuffer& screen, SelectionPoint at) {
     anchorLine = at.line;
     anchorCol = at.col;
     SetBounds(screen, at, at);
     dragging = 1;
-    autoScrollOn = 0;
+    ignoreNextUp = 0;
+    return AutoScroll(0);
+}
+
+int MouseSelection::ButtonUp() {
+    if (!ignoreNextUp) return dragging;
+    ignoreNextUp = 0;
+    return 0;
 }
 
 SelectionRedraw MouseSelection::Track(ScreenBuffer& screen, SelectionPoint at) {

@@ -49,8 +49,12 @@ enum class TimerChange { None, Start, Stop };
 class MouseSelection {
   public:
     // Button down: the anchor, start and end all at the cell; the old
-    // selection's rows are the caller's to clear first.
-    void Start(ScreenBuffer& screen, SelectionPoint at);
+    // selection's rows are the caller's to clear first. A double-click's
+    // button-up that never came is forgotten, and an auto-scroll left
+    // running by an earlier drag is stopped (Stop).
+    TimerChange Start(ScreenBuffer& screen, SelectionPoint at);
+    // Button up: 1 when it ends a drag; the one after a double-click does not.
+    int ButtonUp();
     // A drag (while dragging) or a Shift-click (otherwise) reaching a cell.
     SelectionRedraw Track(ScreenBuffer& screen, SelectionPoint at);
     // Double-click on a cell of a line whose counted text is given: the
