@@ -16,9 +16,12 @@ struct SelectionPoint {
     int col;
 };
 
-// The cell under a client point: line viewTop + firstShownRow + y div
-// cellHeight, column hScroll + x div cellWidth (div rounding down).
-SelectionPoint PointToCell(const CellOffsets& at, int viewTop, int x, int y);
+// The cell under a client point of a view of the given rows: line viewTop
+// + firstShownRow + y div cellHeight, column hScroll + x div cellWidth (div
+// rounding down). A point below the last row, as in the part of a row
+// that a client area not a whole number of rows high shows, is taken on
+// the last row, so that what is highlighted is what is copied.
+SelectionPoint PointToCell(const CellOffsets& at, int viewTop, int lines, int x, int y);
 
 // A point of a drag held inside a client area of width x height pixels,
 // and the line scrolls that its being outside asks for: vertical -1 (up)

@@ -27,7 +27,7 @@ void ReadLineAt(ScreenBuffer& screen, int line, unsigned char* text) {
 } // namespace
 
 SelectionPoint BufferWindow::CellAt(int x, int y) const {
-    return PointToCell(Offsets(), screen.viewTop, x, y);
+    return PointToCell(Offsets(), screen.viewTop, screen.lines, x, y);
 }
 
 void BufferWindow::RedrawSelection(const SelectionRedraw& rows) {
