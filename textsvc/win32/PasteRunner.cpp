@@ -12,7 +12,8 @@ namespace {
 const char UploadFilterText[] = "Text files (*.txt)|*.txt|All files (*.*)|*.*|";
 
 void CannotOpenClipboard(HWND window) {
-    MessageBoxA(window, "Out of memory: Cannot open clipboard", "", MB_OK | MB_ICONINFORMATION);
+    MessageBoxA(window, "Out of memory: Cannot open clipboard", nullptr,
+                MB_OK | MB_ICONINFORMATION);
 }
 
 // A copy of the clipboard text, which need not end within its block;

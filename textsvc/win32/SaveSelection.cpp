@@ -67,7 +67,7 @@ SaveFile ChooseSaveFile(TextServiceHost& host, int append) {
         return file;
     }
     if (file.handle == INVALID_HANDLE_VALUE)
-        MessageBoxA(host.OwnerWindow().Handle(), "Cannot write to file", "",
+        MessageBoxA(host.OwnerWindow().Handle(), "Cannot write to file", nullptr,
                     MB_OK | MB_ICONEXCLAMATION);
     return file;
 }
