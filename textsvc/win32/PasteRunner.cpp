@@ -87,6 +87,7 @@ int PasteRunner::StartUpload(Window* owner) {
     chooser.SetCustomFilter(uploadFilter, UploadFilterSize);
     if (chooser.RunModal() != IDOK) return 0;
     RememberUploadPattern(uploadFilter, UploadFilterSize);
+    if (!chooser.FileNameWhole()) return 0; // as a file that cannot be opened
     HFILE opened = _lopen(chooser.FileName(), OF_READ);
     if (opened == HFILE_ERROR) return 0;
     LONG size = _llseek(opened, 0, FILE_END);
