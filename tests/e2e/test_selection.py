@@ -176,10 +176,14 @@ def test_selection_in_a_short_window_takes_the_text_under_the_pointer(
     assert copied(probe, program) == shown[10][8:]
 
     # A drag that ends below the window ends on the last row shown, at the
-    # pointer's column, not on the part of a row under it.
+    # pointer's column, not on the part of a row under it: the highlight
+    # (seen on the blank cells at column 7) agrees with the copy.
     lumo.xdotool("mousemove", *cells.at(16, 0), "mousedown", "1", "sleep", "0.2",
                  "mousemove", cells.at(0, 4)[0], bottom + 20, "sleep", "0.2", "mouseup", "1",
                  "mousemove", *cells.at(16, 0), "sleep", "0.3")
+    shot = lumo.screenshot("selection-short-window")
+    assert lumo.pixel(shot, *cells.at(18, 7)) == lumo.pixel(shot, *cells.at(0, 7)) \
+        != lumo.pixel(shot, *cells.at(17, 7))
     text = b"\n".join([shown[16], shown[17], shown[18][:4]])
     assert copied(probe, program) == text
     right_click_sends(host, text)
