@@ -48,9 +48,11 @@ SelectionRedraw RowsOnScreen(long long top, long long bottom, int c1, int c2, in
 
 } // namespace
 
-SelectionPoint PointToCell(const CellOffsets& at, int viewTop, int x, int y) {
-    long long line =
-        static_cast<long long>(viewTop) + at.firstShownRow + FloorDiv(y, at.cellHeight);
+SelectionPoint PointToCell(const CellOffsets& at, int viewTop, int lines, int x, int y) {
+    long long row =
+        std::min<long long>(static_cast<long long>(at.firstShownRow) + FloorDiv(y, at.cellHeight),
+                            std::max(lines, 1) - 1);
+    long long line = viewTop + row;
     long long col = static_cast<long long>(at.hScroll) + FloorDiv(x, at.cellWidth);
     return {static_cast<int>(std::clamp(line, 0LL, 0x7FFFFFFFLL)),
             static_cast<int>(std::clamp(col, 0LL, static_cast<long long>(LineWidth)))};
@@ -102,12 +104,19 @@ SelectionRedraw RedrawForChange(const SelectionBounds& before, const SelectionBo
     return RowsOnScreen(top, bottom, c1, c2, viewTop, lines);
 }
 
-void MouseSelection::Start(ScreenBuffer& screen, SelectionPoint at) {
+TimerChange MouseSelection::Start(ScreenBuffer& screen, SelectionPoint at) {
     anchorLine = at.line;
     anchorCol = at.col;
     SetBounds(screen, at, at);
     dragging = 1;
-    autoScrollOn = 0;
+    ignoreNextUp = 0;
+    return AutoScroll(0);
+}
+
+int MouseSelection::ButtonUp() {
+    if (!ignoreNextUp) return dragging;
+    ignoreNextUp = 0;
+    return 0;
 }
 
 SelectionRedraw MouseSelection::Track(ScreenBuffer& screen, SelectionPoint at) {

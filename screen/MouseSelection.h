@@ -16,9 +16,12 @@ struct SelectionPoint {
     int col;
 };
 
-// The cell under a client point: line viewTop + firstShownRow + y div
-// cellHeight, column hScroll + x div cellWidth (div rounding down).
-SelectionPoint PointToCell(const CellOffsets& at, int viewTop, int x, int y);
+// The cell under a client point of a view of the given rows: line viewTop
+// + firstShownRow + y div cellHeight, column hScroll + x div cellWidth (div
+// rounding down). A point below the last row, as in the part of a row
+// that a client area not a whole number of rows high shows, is taken on
+// the last row, so that what is highlighted is what is copied.
+SelectionPoint PointToCell(const CellOffsets& at, int viewTop, int lines, int x, int y);
 
 // A point of a drag held inside a client area of width x height pixels,
 // and the line scrolls that its being outside asks for: vertical -1 (up)
@@ -49,8 +52,12 @@ enum class TimerChange { None, Start, Stop };
 class MouseSelection {
   public:
     // Button down: the anchor, start and end all at the cell; the old
-    // selection's rows are the caller's to clear first.
-    void Start(ScreenBuffer& screen, SelectionPoint at);
+    // selection's rows are the caller's to clear first. A double-click's
+    // button-up that never came is forgotten, and an auto-scroll left
+    // running by an earlier drag is stopped (Stop).
+    TimerChange Start(ScreenBuffer& screen, SelectionPoint at);
+    // Button up: 1 when it ends a drag; the one after a double-click does not.
+    int ButtonUp();
     // A drag (while dragging) or a Shift-click (otherwise) reaching a cell.
     SelectionRedraw Track(ScreenBuffer& screen, SelectionPoint at);
     // Double-click on a cell of a line whose counted text is given: the

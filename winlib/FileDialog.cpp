@@ -38,6 +38,10 @@ void FileDialog::SetFilter(const char* text) {
     std::memset(filter + pairEnd, 0, FilterSize - pairEnd);
 }
 
+bool FileDialog::FileNameWhole() const {
+    return std::strlen(fileName) < FileNameSize - 1;
+}
+
 void FileDialog::SetCustomFilter(char* buffer, int size) {
     request.lpstrCustomFilter = buffer;
     request.nMaxCustFilter = buffer ? static_cast<DWORD>(size) : 0;

@@ -26,6 +26,10 @@ class FileDialog : public Dialog {
     void HandleCancel() override;
 
     const char* FileName() const { return fileName; }
+    // Whether FileName() is the whole name chosen. A dialog may cut a name
+    // longer than its buffer and still report success, so a name that
+    // fills the buffer is taken as cut: it may name another file.
+    bool FileNameWhole() const;
     const char* FileTitle() const { return fileTitle; }
     const char* Filter() const { return filter; }
     // A description and pattern of the caller's that the dialog offers

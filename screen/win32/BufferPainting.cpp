@@ -6,11 +6,18 @@
 
 #include "winlib/PaintContext.h"
 
-void BufferWindow::SetupDc() {
-    SetMapMode(drawDc, MM_TEXT);
+// The bottom rows of the screen stay in view. Which row is shown first
+// depends on the client's height and on the rows of the screen, which
+// entering and leaving scroll-back mode change.
+void BufferWindow::UpdateFirstShownRow() {
     RECT client;
     GetClientRect(handle, &client);
     firstShownRow = FirstShownRow(screen.lines, client.bottom, cellHeight);
+}
+
+void BufferWindow::SetupDc() {
+    SetMapMode(drawDc, MM_TEXT);
+    UpdateFirstShownRow();
     SetViewportOrgEx(drawDc, -hScroll * cellWidth, -firstShownRow * cellHeight, nullptr);
     SetBkMode(drawDc, OPAQUE);
 }

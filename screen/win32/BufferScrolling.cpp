@@ -8,6 +8,7 @@ void BufferWindow::EnterScrollBack() {
     RevealBlinkingText();
     HideCaret(handle);
     scrollBack.Enter(screen);
+    UpdateFirstShownRow();
     Hold().EnterScrollBack();
     if (verticalScrollBar)
         SetScrollRange(handle, SB_VERT, 0,
@@ -19,6 +20,7 @@ void BufferWindow::EnterScrollBack() {
 void BufferWindow::LeaveScrollBack() {
     int atBottom = 0;
     if (!scrollBack.Leave(screen, atBottom)) return;
+    UpdateFirstShownRow();
     if (atBottom)
         RedrawAttributeCells();
     else

@@ -27,7 +27,7 @@ void ReadLineAt(ScreenBuffer& screen, int line, unsigned char* text) {
 } // namespace
 
 SelectionPoint BufferWindow::CellAt(int x, int y) const {
-    return PointToCell(Offsets(), screen.viewTop, x, y);
+    return PointToCell(Offsets(), screen.viewTop, screen.lines, x, y);
 }
 
 void BufferWindow::RedrawSelection(const SelectionRedraw& rows) {
@@ -38,7 +38,8 @@ void BufferWindow::StartSelection(int x, int y) {
     UnhighlightSelection();
     selection.wasInScrollBack = ScrollBackMode();
     SetCapture(handle);
-    selection.Start(screen, CellAt(x, y));
+    if (selection.Start(screen, CellAt(x, y)) == TimerChange::Stop)
+        KillTimer(handle, SelectionTimerId);
     if (!ScrollBackMode()) EnterScrollBack();
 }
 
@@ -94,11 +95,7 @@ void BufferWindow::SelectWord(int x, int y) {
 }
 
 void BufferWindow::LeftButtonUp(int x, int y) {
-    if (selection.ignoreNextUp) {
-        selection.ignoreNextUp = 0;
-        return;
-    }
-    if (selection.dragging) EndSelection(x, y);
+    if (selection.ButtonUp()) EndSelection(x, y);
 }
 
 // The pointer where it stands now, for the auto-scroll timer and for a

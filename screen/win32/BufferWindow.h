@@ -48,6 +48,7 @@ class BufferWindow : public FrameWindow, public ScreenView, private RunSink {
     // Drawing. Outside a paint message, drawing runs between BeginDraw
     // (false when there is no window yet) and EndDraw, with the caret hidden.
     void SetupDc();
+    void UpdateFirstShownRow();
     bool BeginDraw();
     void EndDraw();
     void DrawRows(int r1, int r2, int c1, int c2);

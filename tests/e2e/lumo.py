@@ -355,5 +355,34 @@ def centre(window):
     return (left + right) // 2, (top + bottom) // 2
 
 
+def terminal_window(probe):
+    return probe.find(cls="LUMO32")
+
+
+def drag_corner(probe, dx, dy, edge=False):
+    """Drags the terminal window's bottom right corner (or with edge the
+    middle of its bottom edge) by (dx, dy) pixels, as a user resizes it;
+    returns the window once its rectangle has stopped changing."""
+    left, top, right, bottom = terminal_window(probe)["rect"]
+    x, y = ((left + right) // 2 if edge else right - 2), bottom - 2
+    xdotool("mousemove", x, y)
+    time.sleep(0.2)
+    xdotool("mousedown", 1)
+    for step in (1, 2):
+        time.sleep(0.2)
+        xdotool("mousemove", x + dx * step // 2, y + dy * step // 2)
+    time.sleep(0.2)
+    xdotool("mouseup", 1)
+    last = [None]
+
+    def still():
+        now = terminal_window(probe)
+        same = last[0] is not None and now["rect"] == last[0]["rect"]
+        last[0] = now
+        return same and now
+
+    return wait_until(still, 10, interval=0.4, what="the window to settle")
+
+
 def xdotool(*args):
     subprocess.run(["xdotool", *map(str, args)], check=True, timeout=20, capture_output=True)

@@ -13,6 +13,8 @@ START_UP = [b"Initializing TCP/IP...", b"Using WSOCK32.DLL"]
 
 
 connect = lumo.connect
+window = lumo.terminal_window
+drag_corner = lumo.drag_corner
 
 
 def connect_with_numbered_lines(start_program, probe, host, ini, count):
@@ -23,10 +25,6 @@ def connect_with_numbered_lines(start_program, probe, host, ini, count):
     return connect(start_program, probe, host, ini), numbered
 
 
-def window(probe):
-    return probe.find(cls="LUMO32")
-
-
 def size_item(probe, program):
     return [i["text"] for i in probe.menu(program.window["handle"]) if i["id"] == 999][0]
 
@@ -34,36 +32,6 @@ def size_item(probe, program):
 def logical_size(probe, program):
     columns, lines = size_item(probe, program).split("x")
     return int(columns), int(lines)
-
-
-def drag_corner(probe, dx, dy, edge=False):
-    """Drags the window's bottom right corner (or with edge the middle of
-    its bottom edge) by (dx, dy) pixels, as a user resizes it; returns the
-    window afterwards."""
-    left, top, right, bottom = window(probe)["rect"]
-    x, y = ((left + right) // 2 if edge else right - 2), bottom - 2
-    lumo.xdotool("mousemove", x, y)
-    time.sleep(0.2)
-    lumo.xdotool("mousedown", 1)
-    for step in (1, 2):
-        time.sleep(0.2)
-        lumo.xdotool("mousemove", x + dx * step // 2, y + dy * step // 2)
-    time.sleep(0.2)
-    lumo.xdotool("mouseup", 1)
-    return settled(probe)
-
-
-def settled(probe):
-    """The window once its rectangle has stopped changing."""
-    last = [None]
-
-    def still():
-        now = window(probe)
-        same = last[0] is not None and now["rect"] == last[0]["rect"]
-        last[0] = now
-        return same and now
-
-    return lumo.wait_until(still, 10, interval=0.4, what="the window to settle")
 
 
 def wait_size(probe, program, wanted):

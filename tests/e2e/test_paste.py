@@ -176,6 +176,14 @@ def test_upload_sends_a_text_file_as_typed_while_the_window_keeps_working(
     assert "As before (*.*)" not in first
     assert any(text.startswith("As before (") for text in second), (first, second)
     assert settled(host) == files["first.txt"][1] + files["zero.txt"][1]
+    # A name longer than the dialog takes is refused: cut, it names another
+    # file.
+    long_name = "C:\\upload\\" + "n" * 245 + ".txt"
+    for name, data in ((long_name, b"long\r\n"), (long_name[:127], b"cut\r\n")):
+        with open(os.path.join(folder, name[len("C:\\upload\\"):]), "wb") as out:
+            out.write(data)
+    upload(probe, program, long_name)
+    assert settled(host) == files["first.txt"][1] + files["zero.txt"][1]
 
     # 3 MB to a slow host: the window takes keys meanwhile, which go out
     # between the pieces; every byte of the file arrives once.

@@ -93,11 +93,11 @@ def test_save_and_append_write_the_selection_or_say_why_not(
 
     # A file that cannot be made; a name longer than the dialog takes.
     save(probe, program, 101, "C:\\readonly\\out.txt")
-    message(probe, "", "Cannot write to file")
+    message(probe, "Error", "Cannot write to file")
     long_name = "C:\\saved\\" + "n" * 246 + ".txt"
     assert len(long_name) == 259
     save(probe, program, 101, long_name)
-    message(probe, "", "Cannot write to file")
+    message(probe, "Error", "Cannot write to file")
     assert sorted(os.listdir(folder)) == ["new.txt", "out.txt"]  # no file of a cut name
 
     # A full disk: the save says so; a failed append leaves the file whole.

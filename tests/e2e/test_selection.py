@@ -1,7 +1,8 @@
 """Selecting text with real mouse events: a drag down and up from its
-anchor, a double-click on a word, Shift-clicks that move either end, and a
-drag held above the window that scrolls into the history. What was
-selected is read back with Ctrl+Ins and the X clipboard."""
+anchor, a double-click on a word, Shift-clicks that move either end, a
+drag held above the window that scrolls into the history, and all of them
+in a window shorter than its screen. What was selected is read back with
+Ctrl+Ins and the X clipboard."""
 
 import time
 
@@ -131,3 +132,58 @@ def test_drag_above_the_window_scrolls_into_the_history(
     first = int(selected[0])
     assert first < 278 - 5, first
     assert selected[1:-1] == [b"line %04d" % n for n in range(first + 1, 288)]
+
+
+def right_click_sends(host, text):
+    """A right click sends the selection with CR line ends, and only that."""
+    host.received.clear()
+    lumo.xdotool("click", "3")
+    host.wait_received(text.replace(b"\n", b"\r"))
+    time.sleep(0.5)
+    assert host.received == text.replace(b"\n", b"\r")
+
+
+def test_selection_in_a_short_window_takes_the_text_under_the_pointer(
+        start_program, probe, host, settings_file, read_screen):
+    program = connect(start_program, probe, host, settings_file,
+                      b"\r\n".join(b"line %02d w%02d" % (n, n) for n in range(1, 41)),
+                      "SELSHORT.INI", "[Window]\nSoftSize=0\n")
+    screen = read_screen(program, expected=b"line 40 w40").split(b"\n")[-24:]
+    cells = Cells(probe, program)
+    # The 24-line screen in 19 rows and half a row: rows 0 to 4 are cut
+    # off, so the row shown first is screen row 5.
+    lumo.drag_corner(probe, 0, -(5 * cells.height - cells.height // 2), edge=True)
+    left, top, right, bottom = probe.client(program.window["handle"])
+    assert (bottom - top) // cells.height == 19 and (bottom - top) % cells.height
+    shown = screen[5:]
+
+    # A click selects nothing, so a right click sends nothing.
+    lumo.xdotool("mousemove", *cells.at(3, 2), "click", "1", "sleep", "0.3", "click", "3",
+                 "sleep", "1")
+    assert host.received == b""
+
+    # A drag, then a Shift-click that moves its end.
+    drag(cells, (2, 5), (4, 7))
+    assert copied(probe, program) == b"\n".join([shown[2][5:], shown[3], shown[4][:7]])
+    lumo.xdotool("keydown", "shift", "mousemove", *cells.at(6, 3), "click", "1",
+                 "keyup", "shift", "sleep", "0.3")
+    text = b"\n".join([shown[2][5:], *shown[3:6], shown[6][:3]])
+    assert copied(probe, program) == text
+    right_click_sends(host, text)
+
+    # A double-click takes the word under the pointer.
+    double_click(cells, 10, 9)
+    assert copied(probe, program) == shown[10][8:]
+
+    # A drag that ends below the window ends on the last row shown, at the
+    # pointer's column, not on the part of a row under it: the highlight
+    # (seen on the blank cells at column 7) agrees with the copy.
+    lumo.xdotool("mousemove", *cells.at(16, 0), "mousedown", "1", "sleep", "0.2",
+                 "mousemove", cells.at(0, 4)[0], bottom + 20, "sleep", "0.2", "mouseup", "1",
+                 "mousemove", *cells.at(16, 0), "sleep", "0.3")
+    shot = lumo.screenshot("selection-short-window")
+    assert lumo.pixel(shot, *cells.at(18, 7)) == lumo.pixel(shot, *cells.at(0, 7)) \
+        != lumo.pixel(shot, *cells.at(17, 7))
+    text = b"\n".join([shown[16], shown[17], shown[18][:4]])
+    assert copied(probe, program) == text
+    right_click_sends(host, text)

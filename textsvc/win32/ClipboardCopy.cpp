@@ -8,7 +8,7 @@ namespace {
 // System-modal, owned by the window with the keyboard focus, no caption.
 HGLOBAL OutOfMemory(HGLOBAL block) {
     if (block) GlobalFree(block);
-    MessageBoxA(GetFocus(), "Out of Memory", "", MB_SYSTEMMODAL | MB_ICONHAND);
+    MessageBoxA(GetFocus(), "Out of Memory", nullptr, MB_SYSTEMMODAL | MB_ICONHAND);
     return nullptr;
 }
 

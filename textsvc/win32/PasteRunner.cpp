@@ -12,7 +12,8 @@ namespace {
 const char UploadFilterText[] = "Text files (*.txt)|*.txt|All files (*.*)|*.*|";
 
 void CannotOpenClipboard(HWND window) {
-    MessageBoxA(window, "Out of memory: Cannot open clipboard", "", MB_OK | MB_ICONINFORMATION);
+    MessageBoxA(window, "Out of memory: Cannot open clipboard", nullptr,
+                MB_OK | MB_ICONINFORMATION);
 }
 
 // A copy of the clipboard text, which need not end within its block;
@@ -86,6 +87,7 @@ int PasteRunner::StartUpload(Window* owner) {
     chooser.SetCustomFilter(uploadFilter, UploadFilterSize);
     if (chooser.RunModal() != IDOK) return 0;
     RememberUploadPattern(uploadFilter, UploadFilterSize);
+    if (!chooser.FileNameWhole()) return 0; // as a file that cannot be opened
     HFILE opened = _lopen(chooser.FileName(), OF_READ);
     if (opened == HFILE_ERROR) return 0;
     LONG size = _llseek(opened, 0, FILE_END);

@@ -79,7 +79,7 @@ BOOL CALLBACK PrintAbortProc(HDC, int) {
 }
 
 int Fail(HWND owner, const char* text) {
-    MessageBoxA(owner, text, "", MB_OK | MB_ICONHAND);
+    MessageBoxA(owner, text, nullptr, MB_OK | MB_ICONHAND);
     return 0;
 }
 

@@ -1,7 +1,5 @@
 #include "textsvc/win32/SaveSelection.h"
 
-#include <cstring>
-
 #include "screen/ScreenBuffer.h"
 #include "textsvc/SaveText.h"
 #include "textsvc/SelectionCopy.h"
@@ -47,12 +45,6 @@ SaveFile OpenChosenFile(const char* path, int append) {
     return file;
 }
 
-// A dialog may cut a name longer than its buffer and still report success;
-// a name that fills the buffer is taken as cut.
-bool WholeName(const char* name) {
-    return std::strlen(name) < FileDialog::FileNameSize - 1;
-}
-
 // Cancel gives no file and no message; a dialog that failed, a name too
 // long for it, or a file that cannot be had says so.
 SaveFile ChooseSaveFile(TextServiceHost& host, int append) {
@@ -62,12 +54,12 @@ SaveFile ChooseSaveFile(TextServiceHost& host, int append) {
     dialog.SetTitle(append ? "Append to file" : "Save As");
     SaveFile file;
     if (dialog.RunModal() == IDOK) {
-        if (WholeName(dialog.FileName())) file = OpenChosenFile(dialog.FileName(), append);
+        if (dialog.FileNameWhole()) file = OpenChosenFile(dialog.FileName(), append);
     } else if (CommDlgExtendedError() == 0) {
         return file;
     }
     if (file.handle == INVALID_HANDLE_VALUE)
-        MessageBoxA(host.OwnerWindow().Handle(), "Cannot write to file", "",
+        MessageBoxA(host.OwnerWindow().Handle(), "Cannot write to file", nullptr,
                     MB_OK | MB_ICONEXCLAMATION);
     return file;
 }

@@ -12,21 +12,26 @@
 
 namespace {
 
-TEST(PointToCellTest, MapsClientPixelsThroughOffsets) {
+TEST(PointToCellTest, MapsClientPixelsThroughOffsetsOntoTheRowsShown) {
     struct Case {
         CellOffsets at;
-        int viewTop, x, y;
+        int viewTop, lines, x, y;
         int line, col;
     } cases[] = {
-        {{8, 16, 0, 0}, 0, 0, 0, 0, 0},
-        {{8, 16, 0, 0}, 100, 15, 31, 101, 1},
-        {{8, 16, 0, 0}, 100, 16, 32, 102, 2},
-        {{8, 16, 4, 3}, 10, 7, 0, 13, 4},    // first shown row and horizontal offset
-        {{8, 16, 0, 0}, 10, -1, -1, 9, 0},   // left of and above the client area
-        {{8, 16, 0, 0}, 0, 5000, 0, 0, 132}, // far right stops after the last cell
+        {{8, 16, 0, 0}, 0, 24, 0, 0, 0, 0},
+        {{8, 16, 0, 0}, 100, 24, 15, 31, 101, 1},
+        {{8, 16, 0, 0}, 100, 24, 16, 32, 102, 2},
+        {{8, 16, 4, 3}, 10, 24, 7, 0, 13, 4},    // first shown row and horizontal offset
+        {{8, 16, 0, 0}, 10, 24, -1, -1, 9, 0},   // left of and above the client area
+        {{8, 16, 0, 0}, 0, 24, 5000, 0, 0, 132}, // far right stops after the last cell
+        // Below the last row, in the part of a row under it: the last row.
+        {{8, 16, 0, 5}, 100, 24, 8, 18 * 16 + 15, 123, 1}, // 19 of 24 rows shown
+        {{8, 16, 0, 5}, 100, 24, 8, 19 * 16 + 5, 123, 1},
+        {{8, 16, 0, 0}, 100, 19, 8, 19 * 16 + 5, 118, 1}, // the same in scroll-back mode
+        {{8, 16, 0, 0}, 0, 24, 0, 5000, 23, 0},
     };
     for (const Case& c : cases) {
-        SelectionPoint p = PointToCell(c.at, c.viewTop, c.x, c.y);
+        SelectionPoint p = PointToCell(c.at, c.viewTop, c.lines, c.x, c.y);
         EXPECT_EQ(p.line, c.line) << c.x << "," << c.y;
         EXPECT_EQ(p.col, c.col) << c.x << "," << c.y;
     }
@@ -121,6 +126,9 @@ TEST_F(MouseSelectionTest, DoubleClickTakesLettersAndDigitsAroundTheClick) {
         EXPECT_EQ(mouse.anchorLine, 3);
         EXPECT_EQ(mouse.anchorCol, screen.selStartCol);
     }
+    // Its button-up, lost to another window, does not hold the next drag.
+    mouse.Start(screen, {4, 0});
+    EXPECT_EQ(mouse.ButtonUp(), 1);
 }
 
 TEST_F(MouseSelectionTest, TimerRunsOnlyWhileTheDragScrolls) {
@@ -129,6 +137,8 @@ TEST_F(MouseSelectionTest, TimerRunsOnlyWhileTheDragScrolls) {
     EXPECT_EQ(mouse.AutoScroll(1), TimerChange::None);
     EXPECT_EQ(mouse.AutoScroll(0), TimerChange::Stop);
     EXPECT_EQ(mouse.autoScrollOn, 0);
+    mouse.AutoScroll(1); // and a new drag stops one left running
+    EXPECT_EQ(mouse.Start(screen, {0, 0}), TimerChange::Stop);
 }
 
 // Which cells of the screen's rows show the highlight.
