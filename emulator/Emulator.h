@@ -1,12 +1,15 @@
 #pragma once
 
+#include "emulator/AnsiCodePage.h"
 #include "emulator/CharsetState.h"
 #include "emulator/CsiParams.h"
 #include "emulator/EmulatorHost.h"
 #include "emulator/TerminalSettings.h"
+#include "emulator/Utf8Decoder.h"
 #include "screen/Cell.h"
 
 class ScreenBuffer;
+struct CharacterCells;
 
 // The terminal emulator: turns the byte stream from the host into operations
 // on the screen buffer, as a DEC VT100 or VT200 (with their VT52 mode) or a
@@ -63,6 +66,13 @@ class Emulator {
     // The "Multinational character set" menu command.
     void ToggleMultinational();
 
+    // The Windows character set of the cells and of what the user sends;
+    // Windows-1252 until the window gives the system's.
+    void SetAnsiCodePage(const AnsiCodePage& page) { ansiCodePage = page; }
+    // The bytes to send for a character the user sends, written to out (room
+    // for 4); returns their count.
+    int EncodeSent(unsigned char c, unsigned char* out) const;
+
     // Options.
     int emulation;
     int multinational;
@@ -73,6 +83,7 @@ class Emulator {
     int autowrap;
     int newlineMode;
     int monitorMode;
+    int utf8;
 
     // Modes.
     int ansiMode;
@@ -123,6 +134,8 @@ class Emulator {
     int Width() const { return lineWidth[cursorRow]; }
     void CopySettings(const TerminalSettings& settings);
     void SetMultinational(int on);
+    // The character sets are those of 8-bit data: multinational or UTF-8.
+    int EightBitCharsets() const { return multinational || utf8; }
 
     // The three writers that ProcessInput chooses among.
     void ParseVt(const unsigned char* bytes, int length);
@@ -156,6 +169,14 @@ class Emulator {
     void HorizontalTab();
     void LineFeed();
     void ShowMonitorChar(unsigned char c);
+    void WriteTtyGraphic(unsigned char glyph);
+
+    // UTF-8 mode.
+    void DecodeUtf8(const unsigned char* bytes, int length);
+    void WriteCharacter(unsigned cp);
+    CharacterCells CellsOf(unsigned cp) const;
+    void WriteCells(const CharacterCells& cells);
+    void FitWideCharacter();
 
     // Dispatchers: 1 when the sequence was recognised.
     int DispatchCsi();
@@ -231,4 +252,6 @@ class Emulator {
     int shiftStartedNow;
     int geometryLines;
     int geometryColumns;
+    Utf8Decoder utf8Decoder;
+    AnsiCodePage ansiCodePage;
 };
