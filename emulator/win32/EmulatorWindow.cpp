@@ -2,6 +2,7 @@
 
 #include "app/SessionTitle.h"
 #include "app/TerminalOptions.h"
+#include "emulator/win32/SystemCodePage.h"
 #include "emulator/win32/TerminalSettingsDialog.h"
 #include "keyboard/ScrollKeys.h"
 #include "resources/resource.h"
@@ -22,7 +23,7 @@ int KeyHeld(int virtualKey) {
 // window's placement is prepared from the settings and the font.
 EmulatorWindow::EmulatorWindow(Profile& settings)
     : CommandWindow(settings), emulator(screen, ReadTerminalOptions(settings), this) {
-    session.sendQueue.SetKeyTable(emulator.charsets.keyTable);
+    emulator.SetAnsiCodePage(SystemAnsiCodePage());
     WindowSettings stored = {windowRect, rememberOrigin, verticalScrollBar, autoFocus, softSize};
     placement = PlaceWindow(stored, Geometry(), SystemFrameMetrics());
 }

@@ -26,6 +26,9 @@ class EmulatorWindow : public CommandWindow, public EmulatorHost, private HeldKe
     // The layout moved the screen's lines: the cursor stays on its text.
     void SetCursorRow(int row) override { emulator.cursorRow = row; }
     int LocalEcho() override { return emulator.localEcho; }
+    int EncodeSent(unsigned char c, unsigned char* out) override {
+        return emulator.EncodeSent(c, out);
+    }
 
     // What the emulator asks of the window and the connection.
     void SendReply(const char* text, int length) override;
