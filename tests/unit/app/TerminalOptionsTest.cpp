@@ -115,3 +115,28 @@ TEST(TerminalOptionsWrite, EveryOptionSurvivesWriteThenRead) {
         EXPECT_EQ(MakeTerminalFlags(back, 80, 0), bits) << bits;
     }
 }
+
+// The Utf8 key appears only once the mode was on; a file that held it keeps
+// it, also when the mode is turned off.
+TEST(TerminalOptionsWrite, Utf8WrittenOnlyWhenOnOrAlreadyPresent) {
+    struct Case {
+        const char* before;
+        int utf8;
+        const char* after;
+    } cases[] = {
+        {"[Terminal]\nFlags=0\n", 0, nullptr},
+        {"[Terminal]\nFlags=0\n", 1, "1"},
+        {"[Terminal]\nUtf8=1\n", 0, "0"},
+        {"[Terminal]\nUtf8=\n", 0, "0"},
+    };
+    for (const Case& c : cases) {
+        IniProfile ini = MakeIni(c.before);
+        TerminalOptions o = ReadTerminalOptions(ini);
+        EXPECT_EQ(o.utf8, std::string(c.before).find("Utf8=1") != std::string::npos) << c.before;
+        o.utf8 = c.utf8;
+        WriteTerminalOptions(ini, o, 80, 0);
+        char value[8];
+        ini.GetString("Terminal", "Utf8", "none", value, sizeof value);
+        EXPECT_EQ(std::string(value), c.after ? c.after : "none") << c.before << c.utf8;
+    }
+}
