@@ -168,6 +168,18 @@ void EmulatorWindow::RunTerminalSettings() {
     if (dialog.RunModal() != IDOK) return;
     const TerminalSettingsForm& form = dialog.form;
     emulator.ApplySettings(form.values, form.resetNeeded, form.charsetChanged);
+    TellBinaryOutput();
+}
+
+void EmulatorWindow::LinkEstablished() {
+    CommandWindow::LinkEstablished();
+    TellBinaryOutput();
+}
+
+// UTF-8 mode sends all eight bits, which a host takes only as binary.
+void EmulatorWindow::TellBinaryOutput() {
+    if (Connection* connection = session.LinkedConnection())
+        connection->SetBinaryOutput(emulator.utf8);
 }
 
 // While output is held the navigation keys post scroll messages instead of

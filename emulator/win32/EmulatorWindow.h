@@ -38,6 +38,8 @@ class EmulatorWindow : public CommandWindow, public EmulatorHost, private HeldKe
     void UpdateSizeItem() override;
 
     void ReportSize() override { emulator.ReportSize(); }
+    // A new link learns whether the user's data needs all eight bits.
+    void LinkEstablished() override;
     void ResetGeometry() override { emulator.ResetGeometry(); }
 
     LRESULT HandleCommand(int id, HWND control, int notifyCode) override;
@@ -72,6 +74,7 @@ class EmulatorWindow : public CommandWindow, public EmulatorHost, private HeldKe
     LRESULT Char(WPARAM character, LPARAM keyData);
     LRESULT SysKeyDown(WPARAM virtualKey, LPARAM keyData);
     void AppendSizeItem();
+    void TellBinaryOutput();
     void EnterIdle(WPARAM source);
     void EndHelpModeLater();
 };

@@ -112,3 +112,24 @@ TEST_F(TelnetNegotiation, ShortSubnegotiationsGetNoReplyWhateverCameBefore) {
 }
 
 } // namespace
+
+// UTF-8 mode offers binary output on a live link, answers the host's DO
+// once, takes the offer back when turned off, and refuses DO afterwards.
+TEST_F(TelnetNegotiation, BinaryOutputIsOfferedOnlyWhileWanted) {
+    engine.SetBinaryOutput(1, 0);
+    EXPECT_TRUE(link.writes.empty());
+    engine.SetBinaryOutput(1, 1);
+    Feed(Iac(DO, OPT_BINARY) + Iac(DO, OPT_BINARY));
+    engine.SetBinaryOutput(0, 1);
+    Feed(Iac(DO, OPT_BINARY));
+    std::vector<std::string> expected = {Iac(WILL, OPT_BINARY), Iac(WONT, OPT_BINARY),
+                                         Iac(WONT, OPT_BINARY)};
+    EXPECT_EQ(link.writes, expected);
+    // A new link starts without it; the host's DO is then accepted at once.
+    engine.SetBinaryOutput(1, 0);
+    engine.ResetTelnet();
+    link.writes.clear();
+    Feed(Iac(DO, OPT_BINARY) + Iac(DONT, OPT_BINARY));
+    expected = {Iac(WILL, OPT_BINARY), Iac(WONT, OPT_BINARY)};
+    EXPECT_EQ(link.writes, expected);
+}
