@@ -1,8 +1,6 @@
-"""A host in a UTF-8 locale, through the system's Telnet server, with UTF-8
-mode turned on in the Terminal settings: accented letters and box drawing
-show as one cell each, a wide character as two, so the host's cursor
-motion lands where it counts; a typed accented letter reaches the host as
-UTF-8; and the mode is kept in the settings file."""
+"""UTF-8 mode with a host in a UTF-8 locale through the system's telnetd:
+letters and box drawing take one cell, a wide character two, as the host
+counts; a typed é reaches the host as UTF-8; the settings file keeps it."""
 
 import os
 import re
@@ -33,8 +31,7 @@ def test_utf8_host_output_typed_letter_and_the_mode_kept_in_the_settings(
     assert re.search(rb"^caf\xc3\xa9 -\| end$", text, re.M), text
     assert re.search(rb"^< \xc3\xa9$", text, re.M), text
 
-    # The X keyboard here has no key for é, so its character message comes
-    # as the system would send it for one: é in the Windows character set.
+    # No X key makes é here: its character message comes as Windows sends it.
     lumo.xdotool("type", "--delay", "40", "echo ")
     probe.post(handle, WM_CHAR, 0xE9)
     lumo.xdotool("type", "--delay", "40", " | od -An -tx1")

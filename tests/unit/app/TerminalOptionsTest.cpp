@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 TerminalOptions ReadFrom(const std::string& text) {
@@ -119,24 +121,18 @@ TEST(TerminalOptionsWrite, EveryOptionSurvivesWriteThenRead) {
 // The Utf8 key appears only once the mode was on; a file that held it keeps
 // it, also when the mode is turned off.
 TEST(TerminalOptionsWrite, Utf8WrittenOnlyWhenOnOrAlreadyPresent) {
-    struct Case {
-        const char* before;
-        int utf8;
-        const char* after;
-    } cases[] = {
-        {"[Terminal]\nFlags=0\n", 0, nullptr},
-        {"[Terminal]\nFlags=0\n", 1, "1"},
-        {"[Terminal]\nUtf8=1\n", 0, "0"},
-        {"[Terminal]\nUtf8=\n", 0, "0"},
-    };
-    for (const Case& c : cases) {
-        IniProfile ini = MakeIni(c.before);
+    const std::tuple<const char*, int, int, const char*> cases[] = {{"Flags=0", 0, 0, "none"},
+                                                                    {"Flags=0", 1, 0, "1"},
+                                                                    {"Utf8=1", 0, 1, "0"},
+                                                                    {"Utf8=", 0, 0, "0"}};
+    for (const auto& [before, utf8, read, after] : cases) {
+        IniProfile ini = MakeIni(std::string("[Terminal]\n") + before + "\n");
         TerminalOptions o = ReadTerminalOptions(ini);
-        EXPECT_EQ(o.utf8, std::string(c.before).find("Utf8=1") != std::string::npos) << c.before;
-        o.utf8 = c.utf8;
+        EXPECT_EQ(o.utf8, read) << before;
+        o.utf8 = utf8;
         WriteTerminalOptions(ini, o, 80, 0);
         char value[8];
         ini.GetString("Terminal", "Utf8", "none", value, sizeof value);
-        EXPECT_EQ(std::string(value), c.after ? c.after : "none") << c.before << c.utf8;
+        EXPECT_EQ(std::string(value), after) << before << utf8;
     }
 }

@@ -25,8 +25,7 @@ class FakeWindow : public SessionWindow {
     void PostDisconnected() override { ++disconnects; }
 
     int LocalEcho() override { return localEcho; }
-    // With twoByteHigh, characters from 128 up are sent as two bytes (as
-    // UTF-8 would), and 0x90 as none.
+    // With twoByteHigh, 128 and up go as two bytes (as UTF-8), 0x90 as none.
     int twoByteHigh = 0;
     int EncodeSent(unsigned char c, unsigned char* out) override {
         if (!twoByteHigh || c < 128) return SessionWindow::EncodeSent(c, out);
