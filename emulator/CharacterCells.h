@@ -24,6 +24,28 @@ struct CharacterCells {
 CharacterCells CellsFor(unsigned cp, const AnsiCodePage& ansi,
                         const unsigned char* specialGraphics);
 
+// The cells of the characters met last, by code point: a host's text
+// repeats few characters, and the rules cost several table searches.
+class CellCache {
+  public:
+    CharacterCells For(unsigned cp, const AnsiCodePage& ansi,
+                       const unsigned char* specialGraphics) {
+        Entry& e = entries[cp % Size];
+        if (e.cp != cp) e = {cp, CellsFor(cp, ansi, specialGraphics)};
+        return e.cells;
+    }
+    // Forgets every character (a new code page).
+    void Clear() { *this = CellCache(); }
+
+  private:
+    static constexpr int Size = 256;
+    struct Entry {
+        unsigned cp = 0; // no character below U+00A0 is asked for
+        CharacterCells cells = {0, 0};
+    };
+    Entry entries[Size];
+};
+
 // The DEC special graphics code that draws cp, or 0: the nearest line piece
 // for box drawing U+2500 to U+257F, and the set's other symbols.
 unsigned char SpecialGraphicsCode(unsigned cp);

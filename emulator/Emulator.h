@@ -1,6 +1,7 @@
 #pragma once
 
 #include "emulator/AnsiCodePage.h"
+#include "emulator/CharacterCells.h"
 #include "emulator/CharsetState.h"
 #include "emulator/CsiParams.h"
 #include "emulator/EmulatorHost.h"
@@ -9,7 +10,6 @@
 #include "screen/Cell.h"
 
 class ScreenBuffer;
-struct CharacterCells;
 
 // The terminal emulator: turns the byte stream from the host into operations
 // on the screen buffer, as a DEC VT100 or VT200 (with their VT52 mode) or a
@@ -68,7 +68,10 @@ class Emulator {
 
     // The Windows character set of the cells and of what the user sends;
     // Windows-1252 until the window gives the system's.
-    void SetAnsiCodePage(const AnsiCodePage& page) { ansiCodePage = page; }
+    void SetAnsiCodePage(const AnsiCodePage& page) {
+        ansiCodePage = page;
+        cellCache.Clear();
+    }
     // The bytes to send for a character the user sends, written to out (room
     // for 4); returns their count.
     int EncodeSent(unsigned char c, unsigned char* out) const;
@@ -174,7 +177,7 @@ class Emulator {
     // UTF-8 mode.
     void DecodeUtf8(const unsigned char* bytes, int length);
     void WriteCharacter(unsigned cp);
-    CharacterCells CellsOf(unsigned cp) const;
+    CharacterCells CellsOf(unsigned cp);
     void WriteCells(const CharacterCells& cells);
     void FitWideCharacter();
 
@@ -254,4 +257,5 @@ class Emulator {
     int geometryColumns;
     Utf8Decoder utf8Decoder;
     AnsiCodePage ansiCodePage;
+    CellCache cellCache;
 };

@@ -79,8 +79,8 @@ void Emulator::WriteCharacter(unsigned cp) {
     if (singleShift) EndSingleShift();
 }
 
-CharacterCells Emulator::CellsOf(unsigned cp) const {
-    return CellsFor(cp, ansiCodePage, charsets.glyphSets[CharsetState::SpecialGraphics]);
+CharacterCells Emulator::CellsOf(unsigned cp) {
+    return cellCache.For(cp, ansiCodePage, charsets.glyphSets[CharsetState::SpecialGraphics]);
 }
 
 // A wide character takes its two cells on one line, so that the cursor
