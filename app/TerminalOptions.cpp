@@ -4,8 +4,18 @@
 #include "app/SettingsValues.h"
 
 namespace {
+
 const char Terminal[] = "Terminal";
+
+// A missing key reads as either default; a present one as its value.
+int HasKey(Profile& profile, const char* section, const char* key) {
+    char first[2], second[2];
+    profile.GetString(section, key, "0", first, sizeof first);
+    profile.GetString(section, key, "1", second, sizeof second);
+    return first[0] == second[0];
 }
+
+} // namespace
 
 TerminalOptions ReadTerminalOptions(Profile& profile) {
     TerminalOptions o;
@@ -18,6 +28,7 @@ TerminalOptions ReadTerminalOptions(Profile& profile) {
     o.homeSendsCtrlA = (flags & FlagHomeSendsCtrlA) ? 1 : 0;
     o.autowrap = (flags & FlagAutowrap) ? 1 : 0;
     o.newlineMode = (flags & FlagNewlineMode) ? 1 : 0;
+    o.utf8 = ReadFlag(profile, Terminal, "Utf8", 0);
     return o;
 }
 
@@ -33,4 +44,5 @@ void WriteTerminalOptions(Profile& profile, const TerminalOptions& o, int column
     WriteInt(profile, Terminal, "LocalEcho", o.localEcho);
     WriteInt(profile, Terminal, "KbdLanguage", o.nationalSet);
     WriteInt(profile, Terminal, "Flags", MakeTerminalFlags(o, columns, softSize));
+    if (o.utf8 || HasKey(profile, Terminal, "Utf8")) WriteInt(profile, Terminal, "Utf8", o.utf8);
 }

@@ -9,8 +9,8 @@ constexpr int DefaultNationalSet = 1; // Finnish
 
 // Section "Terminal" holds the emulator's options: Emulation, Eightbit
 // (multinational), KbdLanguage (nationalSet), LocalEcho, and Flags for
-// bsSendsCtrlH, homeSendsCtrlA, autowrap and newlineMode. Monitor mode is
-// not stored.
+// bsSendsCtrlH, homeSendsCtrlA, autowrap and newlineMode, and Utf8.
+// Monitor mode is not stored.
 using TerminalOptions = TerminalSettings;
 
 // Bits of the Flags key.
@@ -20,7 +20,7 @@ constexpr int FlagAutowrap = 4;
 constexpr int FlagNewlineMode = 8;
 constexpr int FlagWide132 = 16; // written only; the width is not restored from it
 
-// Reads Emulation, Eightbit, KbdLanguage, LocalEcho and Flags. An
+// Reads Emulation, Eightbit, KbdLanguage, LocalEcho, Flags and Utf8. An
 // Emulation or KbdLanguage outside the emulator's tables reads as its
 // default; flags read as 0 or 1; Flags bits 4 and up are ignored.
 TerminalOptions ReadTerminalOptions(Profile& profile);
@@ -29,6 +29,8 @@ TerminalOptions ReadTerminalOptions(Profile& profile);
 // is 132 columns with SoftSize off.
 int MakeTerminalFlags(const TerminalOptions& options, int columns, int softSize);
 
-// Writes Emulation, Eightbit, LocalEcho, KbdLanguage, Flags in that order.
+// Writes Emulation, Eightbit, LocalEcho, KbdLanguage, Flags in that order,
+// then Utf8 when it is on or the file held it, so that the file of a user
+// who never turns UTF-8 mode on stays as it was.
 void WriteTerminalOptions(Profile& profile, const TerminalOptions& options, int columns,
                           int softSize);

@@ -1,4 +1,4 @@
-// Throughput of the terminal emulator on the three host workloads, fed as
+// Throughput of the terminal emulator on the host workloads, fed as
 // the receive path feeds it (1,024-byte blocks, the screen flushed after
 // each), beside libvterm fed the same bytes in the same blocks, with its
 // screen layer running, when libvterm is installed.
@@ -29,8 +29,10 @@ const std::string& Workload(MakeWorkload make) {
     static const std::string scrolling = workloads::ScrollingText(WorkloadBytes);
     static const std::string dense = workloads::DenseSgr(WorkloadBytes);
     static const std::string region = workloads::ScrollingRegion(WorkloadBytes);
+    static const std::string utf8 = workloads::Utf8Text(WorkloadBytes);
     if (make == workloads::DenseSgr) return dense;
     if (make == workloads::ScrollingRegion) return region;
+    if (make == workloads::Utf8Text) return utf8;
     return scrolling;
 }
 
@@ -48,7 +50,9 @@ void BM_Emulator(benchmark::State& state, MakeWorkload make) {
     IdleView view;
     auto screen = std::make_unique<ScreenBuffer>(80, 24);
     screen->SetView(&view);
-    Emulator emulator(*screen);
+    TerminalSettings settings;
+    settings.utf8 = make == workloads::Utf8Text;
+    Emulator emulator(*screen, settings);
     for (auto _ : state) {
         FeedBlocks(bytes, [&](const char* block, int length) {
             emulator.ProcessInput(block, length);
@@ -64,6 +68,8 @@ BENCHMARK_CAPTURE(BM_Emulator, ScrollingText, workloads::ScrollingText)
 BENCHMARK_CAPTURE(BM_Emulator, DenseSgr, workloads::DenseSgr)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Emulator, ScrollingRegion, workloads::ScrollingRegion)
     ->Unit(benchmark::kMillisecond);
+// In UTF-8 mode.
+BENCHMARK_CAPTURE(BM_Emulator, Utf8Text, workloads::Utf8Text)->Unit(benchmark::kMillisecond);
 
 #ifdef LUMO_HAVE_VTERM
 // libvterm in 8-bit mode with its screen layer reset, so that it keeps its

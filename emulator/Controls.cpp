@@ -103,10 +103,7 @@ void Emulator::WriteTty(const unsigned char* bytes, int length) {
     for (int i = 0; i < length; ++i) {
         unsigned char b = bytes[i];
         if (b >= 32) {
-            ResolvePendingWrap(1);
-            screen_.PutChar(charsets.displayTable[b], static_cast<unsigned char>(attribute),
-                            cursorRow, cursorCol);
-            ++cursorCol;
+            WriteTtyGraphic(charsets.displayTable[b]);
             continue;
         }
         switch (b) {
@@ -120,6 +117,13 @@ void Emulator::WriteTty(const unsigned char* bytes, int length) {
         default: break;
         }
     }
+}
+
+// The teletype's pending wrap is that of a single-width line.
+void Emulator::WriteTtyGraphic(unsigned char glyph) {
+    ResolvePendingWrap(1);
+    screen_.PutChar(glyph, static_cast<unsigned char>(attribute), cursorRow, cursorCol);
+    ++cursorCol;
 }
 
 // Every byte shows literally; controls in caret notation. Only a line feed

@@ -66,6 +66,7 @@ void Emulator::CopySettings(const TerminalSettings& settings) {
     autowrap = Flag(s.autowrap);
     newlineMode = Flag(s.newlineMode);
     monitorMode = Flag(s.monitorMode);
+    utf8 = Flag(s.utf8);
 }
 
 TerminalSettings Emulator::CurrentSettings() const {
@@ -79,6 +80,7 @@ TerminalSettings Emulator::CurrentSettings() const {
     s.autowrap = autowrap;
     s.newlineMode = newlineMode;
     s.monitorMode = monitorMode;
+    s.utf8 = utf8;
     return s;
 }
 
@@ -95,11 +97,12 @@ KeyModes Emulator::CurrentKeyModes() const {
 // A reset also turns monitor mode off, whatever the dialog chose.
 void Emulator::ApplySettings(const TerminalSettings& settings, int resetNeeded,
                              int charsetChanged) {
+    if (Flag(settings.utf8) != utf8) utf8Decoder.Reset();
     CopySettings(settings);
     if (resetNeeded)
         ResetTerminal();
     else if (charsetChanged)
-        charsets.ResetCharsets(nationalSet, multinational);
+        charsets.ResetCharsets(nationalSet, EightBitCharsets());
 }
 
 void Emulator::ToggleMultinational() {
@@ -108,5 +111,5 @@ void Emulator::ToggleMultinational() {
 
 void Emulator::SetMultinational(int on) {
     multinational = Flag(on);
-    charsets.ResetCharsets(nationalSet, multinational);
+    charsets.ResetCharsets(nationalSet, EightBitCharsets());
 }

@@ -1,9 +1,12 @@
 #pragma once
 
 #include "emulator/CharsetState.h"
+#include "emulator/AnsiCodePage.h"
+#include "emulator/CharacterCells.h"
 #include "emulator/CsiParams.h"
 #include "emulator/EmulatorHost.h"
 #include "emulator/TerminalSettings.h"
+#include "emulator/Utf8Decoder.h"
 #include "keyboard/KeyModes.h"
 #include "screen/Cell.h"
 
@@ -64,6 +67,15 @@ class Emulator {
     KeyModes CurrentKeyModes() const;
     // Typed characters to the bytes sent, for the current character sets.
     const unsigned char* KeyTable() const { return charsets.keyTable; }
+    // The Windows character set of the cells and of what the user sends;
+    // Windows-1252 until the window gives the system's.
+    void SetAnsiCodePage(const AnsiCodePage& page) {
+        ansiCodePage = page;
+        cellCache.Clear();
+    }
+    // The bytes to send for a character the user sends, written to out (room
+    // for 4); returns their count.
+    int EncodeSent(unsigned char c, unsigned char* out) const;
 
   private:
     // Tests and fuzz targets read the inner state through this view.
@@ -79,6 +91,7 @@ class Emulator {
     int autowrap;
     int newlineMode;
     int monitorMode;
+    int utf8;
 
     // Modes.
     int ansiMode;
@@ -128,10 +141,20 @@ class Emulator {
     int Width() const { return lineWidth[cursorRow]; }
     void CopySettings(const TerminalSettings& settings);
     void SetMultinational(int on);
+    // The character sets are those of 8-bit data: multinational or UTF-8.
+    int EightBitCharsets() const { return multinational || utf8; }
 
     // The three writers that ProcessInput chooses among.
     void ParseVt(const unsigned char* bytes, int length);
     void WriteTty(const unsigned char* bytes, int length);
+    void WriteTtyGraphic(unsigned char glyph);
+
+    // UTF-8 mode.
+    void DecodeUtf8(const unsigned char* bytes, int length);
+    void WriteCharacter(unsigned cp);
+    CharacterCells CellsOf(unsigned cp);
+    void WriteCells(const CharacterCells& cells);
+    void FitWideCharacter();
     void WriteMonitor(const unsigned char* bytes, int length);
     // The ground-state action for one byte of VT100 or VT200 emulation.
     void ExecuteControl(unsigned char b);
@@ -249,4 +272,7 @@ class Emulator {
     int shiftStartedNow;
     int geometryLines;
     int geometryColumns;
+    Utf8Decoder utf8Decoder;
+    AnsiCodePage ansiCodePage;
+    CellCache cellCache;
 };

@@ -20,6 +20,8 @@ void Emulator::ProcessInput(const unsigned char* bytes, int length) {
     CheckGeometry();
     if (monitorMode)
         WriteMonitor(bytes, length);
+    else if (utf8)
+        DecodeUtf8(bytes, length);
     else if (emulation == Vt100 || emulation == Vt200)
         ParseVt(bytes, length);
     else
@@ -111,7 +113,7 @@ int Emulator::IsPlainGraphic(unsigned char b) const {
 
 void Emulator::ParseByte(unsigned char b) {
     shiftStartedNow = 0;
-    if (!multinational) b &= 127;
+    if (!multinational && !utf8) b &= 127;
     if (b == NUL || b == DEL) return;
     if (parserState != Ground && b < 32 && b != ESC) {
         if (b == CAN || b == SUB) {

@@ -17,7 +17,8 @@ void Emulator::ResetTerminal() {
     // A single shift pending from before the reset would otherwise bring
     // back the character sets of before the reset.
     singleShift = 0;
-    charsets.ResetCharsets(nationalSet, multinational);
+    utf8Decoder.Reset();
+    charsets.ResetCharsets(nationalSet, EightBitCharsets());
     keypadMode = 0;
     cursorKeyMode = 0;
     monitorMode = 0;
@@ -85,7 +86,7 @@ void Emulator::SetAnsiMode(int mode) {
         multinational = vt52SavedMultinational;
         ansiMode = 1;
         nationalSet = vt52SavedNational;
-        charsets.ResetCharsets(nationalSet, multinational);
+        charsets.ResetCharsets(nationalSet, EightBitCharsets());
         keypadMode = vt52SavedKeypad;
     }
 }

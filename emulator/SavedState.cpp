@@ -15,7 +15,7 @@ void Emulator::RestoreCursor() {
     if (savedRow < 0) {
         CursorHome();
         originMode = 0;
-        charsets.ResetCharsets(nationalSet, multinational);
+        charsets.ResetCharsets(nationalSet, EightBitCharsets());
         attribute = 0;
         return;
     }

@@ -14,4 +14,5 @@ struct TerminalSettings {
     int autowrap = 0;
     int newlineMode = 0;
     int monitorMode = 0;
+    int utf8 = 0; // received text decoded and sent text encoded as UTF-8
 };

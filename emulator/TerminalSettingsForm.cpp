@@ -9,9 +9,9 @@ int Flip(int flag) {
 } // namespace
 
 const int TerminalSettingsForm::ControlIds[] = {
-    IDC_TTY,       IDC_VT100,   IDC_VT200,         IDC_BSDEL,    IDC_BSCTRLH, IDC_HOMECTRLA,
-    IDC_HOMECTRLH, IDC_USASCII, IDC_FINNISH,       IDC_SWEDISH,  IDC_BRITISH, IDC_NEWLINE,
-    IDC_AUTOWRAP,  IDC_MONITOR, IDC_MULTINATIONAL, IDC_LOCALECHO};
+    IDC_TTY,       IDC_VT100,   IDC_VT200,         IDC_BSDEL,     IDC_BSCTRLH, IDC_HOMECTRLA,
+    IDC_HOMECTRLH, IDC_USASCII, IDC_FINNISH,       IDC_SWEDISH,   IDC_BRITISH, IDC_NEWLINE,
+    IDC_AUTOWRAP,  IDC_MONITOR, IDC_MULTINATIONAL, IDC_LOCALECHO, IDC_UTF8};
 const int TerminalSettingsForm::ControlCount = sizeof ControlIds / sizeof ControlIds[0];
 
 int TerminalSettingsForm::Click(int id) {
@@ -38,6 +38,10 @@ int TerminalSettingsForm::Click(int id) {
         charsetChanged = 1;
         return 0;
     case IDC_LOCALECHO: v.localEcho = Flip(v.localEcho); return 0;
+    case IDC_UTF8:
+        v.utf8 = Flip(v.utf8);
+        charsetChanged = 1;
+        return 0;
     case IDC_BSDEL: v.bsSendsCtrlH = 0; return 0;
     case IDC_BSCTRLH: v.bsSendsCtrlH = 1; return 0;
     case IDC_HOMECTRLA: v.homeSendsCtrlA = 1; return 0;
@@ -70,6 +74,7 @@ int TerminalSettingsForm::IsChecked(int id) const {
     case IDC_MONITOR: return v.monitorMode != 0;
     case IDC_MULTINATIONAL: return v.multinational != 0;
     case IDC_LOCALECHO: return v.localEcho != 0;
+    case IDC_UTF8: return v.utf8 != 0;
     case IDC_BSDEL: return v.bsSendsCtrlH == 0;
     case IDC_BSCTRLH: return v.bsSendsCtrlH != 0;
     case IDC_HOMECTRLA: return v.homeSendsCtrlA != 0;

@@ -5,7 +5,7 @@
 // The working copy that the "Terminal settings" dialog edits: the options,
 // and whether OK must reset the terminal (the emulation changed, or
 // Defaults was pressed) or only rebuild the character sets (the national
-// set or multinational mode changed). The controls are the dialog's
+// set, multinational mode or UTF-8 mode changed). The controls are the dialog's
 // automatic radio buttons and check boxes; the form keeps its copy in step
 // with their clicks and says which of them show as checked.
 class TerminalSettingsForm {

@@ -6,7 +6,7 @@
 //
 // Input: byte 0 the emulation (mod 3); byte 1 the options (bits 0-1 the
 // national set, 2 multinational, 3 autowrap, 4 newline mode, 5 monitor
-// mode); byte 2 the columns (3 + b mod 130); byte 3 the lines (3 + b mod
+// mode, 6 UTF-8 mode); byte 2 the columns (3 + b mod 130); byte 3 the lines (3 + b mod
 // 58); byte 4 the number n (0..15) of cut bytes that follow, each cut byte
 // + 1 the length of the next block; the rest is the stream, whose remainder
 // after the cut blocks is fed in blocks of 1,024 bytes.
@@ -46,6 +46,7 @@ Setup ReadSetup(const uint8_t* header) {
     s.settings.autowrap = (header[1] >> 3) & 1;
     s.settings.newlineMode = (header[1] >> 4) & 1;
     s.settings.monitorMode = (header[1] >> 5) & 1;
+    s.settings.utf8 = (header[1] >> 6) & 1;
     s.columns = 3 + header[2] % 130;
     s.lines = 3 + header[3] % 58;
     return s;

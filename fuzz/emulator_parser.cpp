@@ -11,7 +11,7 @@
 //
 // Input: byte 0 the emulation (VT100 or VT200 by its low bit); byte 1 the
 // options (bits 0-1 the national set, 2 multinational, 3 autowrap, 4 newline
-// mode); byte 2 the columns (3 + b mod 130); byte 3 the lines (3 + b mod 8);
+// mode, 5 UTF-8 mode); byte 2 the columns (3 + b mod 130); byte 3 the lines (3 + b mod 8);
 // the rest is the stream.
 #include "emulator/Emulator.h"
 #include "screen/BlockPool.h"
@@ -42,6 +42,7 @@ TerminalSettings ReadSettings(const uint8_t* header) {
     s.multinational = (header[1] >> 2) & 1;
     s.autowrap = (header[1] >> 3) & 1;
     s.newlineMode = (header[1] >> 4) & 1;
+    s.utf8 = (header[1] >> 5) & 1;
     s.monitorMode = 0;
     return s;
 }
@@ -70,7 +71,8 @@ void CheckModes(const Emulator& emulator) {
     Check(Flag(emulator.CurrentKeyModes().ansiMode) && Flag(o.multinational) &&
           Flag(e.insertMode) && Flag(e.originMode));
     Check(Flag(o.autowrap) && Flag(o.newlineMode) && Flag(e.printerController));
-    Check(Flag(e.singleShift) && Flag(o.monitorMode) && o.monitorMode == 0);
+    Check(Flag(e.singleShift) && Flag(o.monitorMode) && o.monitorMode == 0 &&
+          Flag(o.utf8));
     Check(o.nationalSet >= CharsetState::UsAscii && o.nationalSet <= CharsetState::British);
     for (int g = 0; g < 4; ++g)
         Check(e.charsets.designation[g] >= 0 && e.charsets.designation[g] < CharsetState::SetCount);

@@ -40,6 +40,9 @@ class Connection {
     virtual void SendAll(const char*, int) {}
     virtual void BeginBreak() {}
     virtual void EndBreak() {}
+    // Asks the host to take the user's data as binary (all eight bits) or
+    // takes that back; kept for the next link as well.
+    virtual void SetBinaryOutput(int) {}
 
     // Where the connection reports its link's failures and ends; until set,
     // nowhere.

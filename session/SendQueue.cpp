@@ -7,9 +7,16 @@ const char SendErrorText[] = "Send error";
 SendQueue::SendQueue(ReceivePath& receiver, SendQueueHost& host, const ConnectionLink& link)
     : receiver(receiver), host(host), link(link) {}
 
+// A character of several bytes that finds too little room sends what
+// waits first, so that it is neither split nor lost while the socket
+// takes data.
 void SendQueue::QueueByte(unsigned char byte) {
-    if (count == Capacity) return;
-    queue[count++] = keyTable ? keyTable[byte] : byte;
+    unsigned char bytes[SendQueueHost::MaxEncodedBytes];
+    int n = host.EncodeSent(byte, bytes);
+    if (count < Capacity && count + n > Capacity) FlushQueue();
+    if (count + n > Capacity) return;
+    for (int i = 0; i < n; ++i)
+        queue[count++] = bytes[i];
     if (count == Capacity) FlushQueue();
 }
 

@@ -10,11 +10,19 @@ class SendQueueHost {
     virtual int LocalEcho() { return 0; }
     // Shows a failure in a message box owned by the window.
     virtual void ShowSendError(const char*) {}
+    // Writes the bytes to send for a character the user sends (at most
+    // MaxEncodedBytes) to out and returns their count; by default the
+    // character itself.
+    virtual int EncodeSent(unsigned char c, unsigned char* out) {
+        out[0] = c;
+        return 1;
+    }
+    static constexpr int MaxEncodedBytes = 4;
 };
 
 // The 256-byte queue of bytes the user sends: typed keys, macros, pastes and
-// uploads. Bytes are translated through the outgoing key table as they are
-// queued and handed to the linked connection from idle work, so that a
+// uploads. Characters are encoded by the host (the outgoing key table, or
+// UTF-8) as they are queued and handed to the linked connection from idle work, so that a
 // socket that would block never stalls the window. With local echo on, the
 // bytes the socket accepted are shown through the receive path.
 //
@@ -30,12 +38,8 @@ class SendQueue {
     SendQueue(const SendQueue&) = delete;
     SendQueue& operator=(const SendQueue&) = delete;
 
-    // The 256-byte outgoing translation table (typed code to byte sent),
-    // owned by the character-set state; null sends bytes unchanged.
-    void SetKeyTable(const unsigned char* table) { keyTable = table; }
-
-    // Translates and appends a byte; drops it when the queue is full, and
-    // starts sending as soon as the queue becomes full.
+    // Encodes and appends a character; drops it whole when its bytes do not
+    // fit, and starts sending as soon as the queue becomes full.
     void QueueByte(unsigned char byte);
     // Starts sending whatever is queued.
     void FlushQueue();
@@ -59,7 +63,6 @@ class SendQueue {
     ReceivePath& receiver;
     SendQueueHost& host;
     const ConnectionLink& link;
-    const unsigned char* keyTable = nullptr;
     unsigned char queue[Capacity];
     int count = 0;
     int sentPosition = 0;

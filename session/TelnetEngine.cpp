@@ -24,6 +24,12 @@ void TelnetEngine::ResetTelnet() {
     localTtype = 0;
     remoteSga = 0;
     remoteEcho = 1;
+    localBinary = 0;
+}
+
+void TelnetEngine::SetBinaryOutput(int on, int live) {
+    binaryWanted = on ? 1 : 0;
+    if (live) Agree(localBinary, binaryWanted, binaryWanted ? WILL : WONT, OPT_BINARY);
 }
 
 int TelnetEngine::ProcessTelnet(char* buffer, int length) {
@@ -133,6 +139,12 @@ void TelnetEngine::ReceivedDo(unsigned char option) {
     switch (option) {
     case OPT_SGA: Agree(localSga, 1, WILL, option); break;
     case OPT_TTYPE: Agree(localTtype, 1, WILL, option); break;
+    case OPT_BINARY:
+        if (binaryWanted)
+            Agree(localBinary, 1, WILL, option);
+        else
+            Reply(WONT, option);
+        break;
     default: Reply(WONT, option); break;
     }
 }
@@ -141,6 +153,7 @@ void TelnetEngine::ReceivedDont(unsigned char option) {
     switch (option) {
     case OPT_SGA: Agree(localSga, 0, WONT, option); break;
     case OPT_TTYPE: Agree(localTtype, 0, WONT, option); break;
+    case OPT_BINARY: Agree(localBinary, 0, WONT, option); break;
     default: break;
     }
 }

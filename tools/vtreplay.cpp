@@ -4,7 +4,7 @@
 // standard error. The output format is described in tools/README.md.
 //
 //   vtreplay [--columns N] [--lines N] [--emulation tty|vt100|vt200]
-//            [--national 0..3] [--multinational] [--autowrap] [--newline]
+//            [--national 0..3] [--multinational] [--utf8] [--autowrap] [--newline]
 //            [--attrs] [FILE | -]
 #include "emulator/Emulator.h"
 #include "screen/ScreenBuffer.h"
@@ -22,7 +22,7 @@ constexpr int ReceiveBlockSize = 1024;
 
 const char* const Usage =
     "usage: vtreplay [--columns 3..132] [--lines 3..60] [--emulation tty|vt100|vt200]\n"
-    "                [--national 0..3] [--multinational] [--autowrap] [--newline]\n"
+    "                [--national 0..3] [--multinational] [--utf8] [--autowrap] [--newline]\n"
     "                [--attrs] [FILE | -]\n";
 
 // Feeds the whole input in receive-sized blocks; 0 on a read error.

@@ -84,4 +84,37 @@ std::string ScrollingRegion(size_t minBytes) {
     return out;
 }
 
+std::string Utf8Text(size_t minBytes) {
+    static const char* const accented[] = {"\xC3\xA9",    "\xC3\xBC",     "\xC3\x9F",
+                                           "\xC3\xA5",    "\xE2\x80\x9C", "\xE2\x80\x9D",
+                                           "\xE2\x80\x93"};
+    static const char* const frame[] = {"\xE2\x94\x8C", "\xE2\x94\x80", "\xE2\x94\x90",
+                                        "\xE2\x94\x82", "\xE2\x94\x94", "\xE2\x94\x98"};
+    std::string out;
+    Random random;
+    while (out.size() < minBytes) {
+        unsigned kind = random.Next(4);
+        unsigned width = 20 + random.Next(50);
+        if (kind == 0) {
+            // A frame's top: corner, a run of horizontal lines, corner.
+            out += frame[0];
+            for (unsigned i = 0; i < width; i++)
+                out += frame[1];
+            out += frame[2];
+        } else if (kind == 1) {
+            out += frame[3];
+            AppendWord(out, random, width);
+            out += frame[3];
+        } else {
+            for (unsigned length = 0; length < width; length += 6) {
+                AppendWord(out, random, 1 + random.Next(4));
+                out += accented[random.Next(7)];
+                out += ' ';
+            }
+        }
+        out += "\r\n";
+    }
+    return out;
+}
+
 } // namespace workloads

@@ -19,4 +19,9 @@ std::string DenseSgr(size_t minBytes);
 // lines written at the bottom margin so that LF indexes the region.
 std::string ScrollingRegion(size_t minBytes);
 
+// What a host in a UTF-8 locale sends: lines of words with accented letters
+// and typographic quotes, and box drawing (a frame's top, sides and foot),
+// ending in CR LF.
+std::string Utf8Text(size_t minBytes);
+
 } // namespace workloads

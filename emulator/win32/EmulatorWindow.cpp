@@ -2,6 +2,7 @@
 
 #include "app/SessionTitle.h"
 #include "app/TerminalOptions.h"
+#include "emulator/win32/SystemCodePage.h"
 #include "emulator/win32/TerminalSettingsDialog.h"
 #include "resources/resource.h"
 #include "screen/SizeItem.h"
@@ -21,7 +22,7 @@ int KeyHeld(int virtualKey) {
 // window's placement is prepared from the settings and the font.
 EmulatorWindow::EmulatorWindow(Profile& settings)
     : CommandWindow(settings), emulator(screen, ReadTerminalOptions(settings), this) {
-    session.sendQueue.SetKeyTable(emulator.KeyTable());
+    emulator.SetAnsiCodePage(SystemAnsiCodePage());
     WindowSettings stored = {windowRect, rememberOrigin, verticalScrollBar, autoFocus, softSize};
     placement = PlaceWindow(stored, Geometry(), SystemFrameMetrics());
 }
@@ -166,6 +167,18 @@ void EmulatorWindow::RunTerminalSettings() {
     if (dialog.RunModal() != IDOK) return;
     const TerminalSettingsForm& form = dialog.form;
     emulator.ApplySettings(form.values, form.resetNeeded, form.charsetChanged);
+    TellBinaryOutput();
+}
+
+void EmulatorWindow::LinkEstablished() {
+    CommandWindow::LinkEstablished();
+    TellBinaryOutput();
+}
+
+// UTF-8 mode sends all eight bits, which a host takes only as binary.
+void EmulatorWindow::TellBinaryOutput() {
+    if (Connection* connection = session.LinkedConnection())
+        connection->SetBinaryOutput(emulator.CurrentSettings().utf8);
 }
 
 KeyContext EmulatorWindow::KeyboardContext() const {

@@ -26,6 +26,9 @@ class EmulatorWindow : public CommandWindow, public EmulatorHost {
     // The layout moved the screen's lines: the cursor stays on its text.
     void SetCursorRow(int row) override { emulator.SetCursorRow(row); }
     int LocalEcho() override { return emulator.LocalEcho(); }
+    int EncodeSent(unsigned char c, unsigned char* out) override {
+        return emulator.EncodeSent(c, out);
+    }
 
     // What the emulator asks of the window and the connection.
     void SendReply(const char* text, int length) override;
@@ -35,6 +38,8 @@ class EmulatorWindow : public CommandWindow, public EmulatorHost {
     void UpdateSizeItem() override;
 
     void ReportSize() override { emulator.ReportSize(); }
+    // A new link learns whether the user's data needs all eight bits.
+    void LinkEstablished() override;
     void ResetGeometry() override { emulator.ResetGeometry(); }
 
     LRESULT HandleCommand(int id, HWND control, int notifyCode) override;
@@ -68,6 +73,7 @@ class EmulatorWindow : public CommandWindow, public EmulatorHost {
     LRESULT Char(WPARAM character, LPARAM keyData);
     LRESULT SysKeyDown(WPARAM virtualKey, LPARAM keyData);
     void AppendSizeItem();
+    void TellBinaryOutput();
     void EnterIdle(WPARAM source);
     void EndHelpModeLater();
 };

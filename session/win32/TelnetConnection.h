@@ -34,6 +34,9 @@ class TelnetConnection : public Connection {
     // Writes the whole block, or gives up at the first send error or when
     // the socket has refused data for too long (see the .cpp).
     void SendAll(const char* bytes, int length) override;
+    void SetBinaryOutput(int on) override {
+        engine.SetBinaryOutput(on, linkState == LinkState::Established);
+    }
 
     LinkState State() const { return linkState; }
     const char* HostName() const { return hostName; }

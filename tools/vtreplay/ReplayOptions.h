@@ -65,6 +65,8 @@ inline int ReadValue(const std::string& name, const char* text, ReplayOptions& o
 inline int ReadSwitch(const std::string& name, ReplayOptions& o) {
     if (name == "--multinational")
         o.settings.multinational = 1;
+    else if (name == "--utf8")
+        o.settings.utf8 = 1;
     else if (name == "--autowrap")
         o.settings.autowrap = 1;
     else if (name == "--newline")

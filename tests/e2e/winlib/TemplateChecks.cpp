@@ -84,12 +84,13 @@ const Control terminalControls[] = {
     {IDC_FINNISH, Radio, false, false, "Finnish", {136, 32, 44, 12}},
     {IDC_SWEDISH, Radio, false, false, "Swedish", {136, 42, 52, 12}},
     {IDC_BRITISH, Radio, false, false, "British", {136, 52, 48, 12}},
-    {IDC_MODESGROUP, GroupBox, false, false, "Modes", {130, 75, 74, 78}},
+    {IDC_MODESGROUP, GroupBox, false, false, "Modes", {130, 75, 74, 90}},
     {IDC_MULTINATIONAL, CheckBox, true, true, "Multinational", {139, 90, 59, 12}},
     {IDC_NEWLINE, CheckBox, false, false, "Newline", {139, 101, 48, 12}},
     {IDC_AUTOWRAP, CheckBox, false, false, "Autowrap", {139, 112, 47, 12}},
     {IDC_MONITOR, CheckBox, false, false, "Monitor mode", {139, 123, 61, 12}},
     {IDC_LOCALECHO, CheckBox, false, false, "Local Echo", {139, 135, 61, 12}},
+    {IDC_UTF8, CheckBox, false, false, "UTF-8", {139, 147, 61, 12}},
     {IDOK, PushButton, true, true, "OK", {7, 133, 33, 19}},
     {IDCANCEL, PushButton, true, true, "Cancel", {48, 133, 33, 19}},
     {IDC_DEFAULTS, PushButton, true, true, "Defaults", {88, 133, 33, 19}},
@@ -116,8 +117,8 @@ WINLIB_CHECK(TerminalSettingsTemplateHoldsExactlyItsControls) {
     CHECK(CountControls(handle) == static_cast<int>(sizeof terminalControls / sizeof(Control)));
     for (const Control& control : terminalControls)
         CheckControl(handle, control);
-    // The client area is the template's 211 x 162 units.
-    RECT size = {0, 0, 211, 162};
+    // The client area is the template's 211 x 174 units.
+    RECT size = {0, 0, 211, 174};
     MapDialogRect(handle, &size);
     RECT client;
     GetClientRect(handle, &client);

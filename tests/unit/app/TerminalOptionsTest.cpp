@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 TerminalOptions ReadFrom(const std::string& text) {
@@ -113,5 +115,24 @@ TEST(TerminalOptionsWrite, EveryOptionSurvivesWriteThenRead) {
         EXPECT_EQ(back.multinational, o.multinational);
         EXPECT_EQ(back.localEcho, o.localEcho);
         EXPECT_EQ(MakeTerminalFlags(back, 80, 0), bits) << bits;
+    }
+}
+
+// The Utf8 key appears only once the mode was on; a file that held it keeps
+// it, also when the mode is turned off.
+TEST(TerminalOptionsWrite, Utf8WrittenOnlyWhenOnOrAlreadyPresent) {
+    const std::tuple<const char*, int, int, const char*> cases[] = {{"Flags=0", 0, 0, "none"},
+                                                                    {"Flags=0", 1, 0, "1"},
+                                                                    {"Utf8=1", 0, 1, "0"},
+                                                                    {"Utf8=", 0, 0, "0"}};
+    for (const auto& [before, utf8, read, after] : cases) {
+        IniProfile ini = MakeIni(std::string("[Terminal]\n") + before + "\n");
+        TerminalOptions o = ReadTerminalOptions(ini);
+        EXPECT_EQ(o.utf8, read) << before;
+        o.utf8 = utf8;
+        WriteTerminalOptions(ini, o, 80, 0);
+        char value[8];
+        ini.GetString("Terminal", "Utf8", "none", value, sizeof value);
+        EXPECT_EQ(std::string(value), after) << before << utf8;
     }
 }

@@ -25,10 +25,11 @@ TEST(TerminalSettingsFormTest, ControlsShowTheOptionsOneRadioPerGroup) {
     s.nationalSet = 3;
     s.bsSendsCtrlH = 1;
     s.homeSendsCtrlA = 1;
-    s.newlineMode = s.autowrap = s.monitorMode = s.multinational = s.localEcho = 1;
-    EXPECT_EQ(CheckedControls(TerminalSettingsForm(s)),
-              (std::set<int>{IDC_VT200, IDC_BRITISH, IDC_BSCTRLH, IDC_HOMECTRLA, IDC_NEWLINE,
-                             IDC_AUTOWRAP, IDC_MONITOR, IDC_MULTINATIONAL, IDC_LOCALECHO}));
+    s.newlineMode = s.autowrap = s.monitorMode = s.multinational = s.localEcho = s.utf8 = 1;
+    EXPECT_EQ(
+        CheckedControls(TerminalSettingsForm(s)),
+        (std::set<int>{IDC_VT200, IDC_BRITISH, IDC_BSCTRLH, IDC_HOMECTRLA, IDC_NEWLINE,
+                       IDC_AUTOWRAP, IDC_MONITOR, IDC_MULTINATIONAL, IDC_LOCALECHO, IDC_UTF8}));
 }
 
 TEST(TerminalSettingsFormTest, ClicksKeepTheCopyInStepAndMarkWhatOkMustDo) {
@@ -57,15 +58,16 @@ TEST(TerminalSettingsFormTest, ClicksKeepTheCopyInStepAndMarkWhatOkMustDo) {
     EXPECT_EQ(form.values.monitorMode, 1);
 }
 
-TEST(TerminalSettingsFormTest, MultinationalChangesTheCharacterSets) {
-    TerminalSettingsForm form{TerminalSettings()};
-    form.Click(IDC_MULTINATIONAL);
-    EXPECT_EQ(form.values.multinational, 1);
-    EXPECT_EQ(form.charsetChanged, 1);
-    EXPECT_TRUE(form.IsChecked(IDC_MULTINATIONAL));
-    Terminal term;
-    term.emu.ApplySettings(form.values, form.resetNeeded, form.charsetChanged);
-    EXPECT_EQ(term.state.charsets.keyTable[196], 196);
+TEST(TerminalSettingsFormTest, MultinationalAndUtf8ChangeTheCharacterSets) {
+    for (int id : {IDC_MULTINATIONAL, IDC_UTF8}) {
+        TerminalSettingsForm form{TerminalSettings()};
+        form.Click(id);
+        EXPECT_EQ(form.charsetChanged, 1);
+        EXPECT_TRUE(form.IsChecked(id));
+        Terminal term;
+        term.emu.ApplySettings(form.values, form.resetNeeded, form.charsetChanged);
+        EXPECT_EQ(term.state.charsets.displayTable['['], '[') << id;
+    }
 }
 
 TEST(TerminalSettingsFormTest, DefaultsRestoreEveryOptionAndAskForAReset) {
@@ -73,7 +75,7 @@ TEST(TerminalSettingsFormTest, DefaultsRestoreEveryOptionAndAskForAReset) {
     s.emulation = 0;
     s.nationalSet = 0;
     s.bsSendsCtrlH = s.homeSendsCtrlA = s.autowrap = s.newlineMode = 1;
-    s.monitorMode = s.localEcho = s.multinational = 1;
+    s.monitorMode = s.localEcho = s.multinational = s.utf8 = 1;
     TerminalSettingsForm form{s};
     form.Click(IDC_SWEDISH);
     EXPECT_EQ(form.Click(IDC_DEFAULTS), 1);

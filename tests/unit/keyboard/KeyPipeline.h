@@ -34,7 +34,14 @@ class TestSessionWindow : public SessionWindow {
     void ProcessReceived(const char* bytes, int count) override { shown.append(bytes, count); }
     void HoldChanged(const HoldFlags&) override { ++holdChanges; }
     void LeaveScrollBack() override { ++scrollBackLeft; }
+    // Encodes through keyTable when one is given, as the emulator does
+    // outside UTF-8 mode.
+    int EncodeSent(unsigned char c, unsigned char* out) override {
+        out[0] = keyTable ? keyTable[c] : c;
+        return 1;
+    }
 
+    const unsigned char* keyTable = nullptr;
     std::string shown;
     int holdChanges = 0;
     int scrollBackLeft = 0;

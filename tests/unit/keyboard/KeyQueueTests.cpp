@@ -114,7 +114,7 @@ TEST(KeyQueueNational, TypedLettersGoOutThroughTheKeyTableAndSequencesPassUnchan
         keyTable[c] = static_cast<unsigned char>(c);
     keyTable[0xc4] = '['; // the Finnish set sends A-umlaut as left bracket
     keyTable[0xe4] = '{';
-    road.sendQueue.SetKeyTable(keyTable);
+    road.sessionWindow.keyTable = keyTable;
     KeyContext context;
     EnqueueAll(road.keys, Codes(TranslateChar(0xc4, KeyData(40), context)));
     EnqueueAll(road.keys, Codes(TranslateChar(0xe4, KeyData(40), context)));

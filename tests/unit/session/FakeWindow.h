@@ -25,6 +25,15 @@ class FakeWindow : public SessionWindow {
     void PostDisconnected() override { ++disconnects; }
 
     int LocalEcho() override { return localEcho; }
+    // With twoByteHigh, 128 and up go as two bytes (as UTF-8), 0x90 as none.
+    int twoByteHigh = 0;
+    int EncodeSent(unsigned char c, unsigned char* out) override {
+        if (!twoByteHigh || c < 128) return SessionWindow::EncodeSent(c, out);
+        if (c == 0x90) return 0;
+        out[0] = static_cast<unsigned char>(0xC0 | c >> 6);
+        out[1] = static_cast<unsigned char>(0x80 | (c & 0x3F));
+        return 2;
+    }
     void ShowSendError(const char* text) override { errors.emplace_back(text); }
 
     std::string AllShown() const {

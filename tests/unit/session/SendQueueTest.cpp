@@ -39,18 +39,32 @@ TEST_F(SendQueueTest, FlushOfAnEmptyQueueSendsNothing) {
     EXPECT_FALSE(queue.IsSendBusy());
 }
 
-TEST_F(SendQueueTest, BytesAreTranslatedThroughTheKeyTable) {
-    unsigned char table[256];
-    for (int i = 0; i < 256; ++i)
-        table[i] = static_cast<unsigned char>(i);
-    table[0xE4] = '{'; // a national letter sent as its 7-bit replacement
-    table[0x90] = 0;
-    queue.SetKeyTable(table);
+TEST_F(SendQueueTest, CharactersAreEncodedByTheWindow) {
+    window.twoByteHigh = 1;
     queue.QueueByte(0xE4);
     queue.QueueByte(0x90);
     queue.QueueByte('a');
     queue.FlushQueue();
-    EXPECT_EQ(link.sent, Bytes({'{', 0, 'a'}));
+    EXPECT_EQ(link.sent, Bytes({0xC3, 0xA4, 'a'}));
+}
+
+// A character of two bytes finds one byte of room: what waits is sent
+// first; when the socket takes nothing, the character is dropped whole.
+TEST_F(SendQueueTest, ACharacterIsNeverSplitAtTheEndOfTheQueue) {
+    window.twoByteHigh = 1;
+    QueueText(std::string(255, 'x'));
+    queue.QueueByte(0xE4);
+    queue.FlushQueue();
+    EXPECT_EQ(link.sent, std::string(255, 'x') + "\xC3\xA4");
+
+    link.sent.clear();
+    link.sendScript = {0};
+    QueueText(std::string(255, 'y'));
+    queue.QueueByte(0xE4);
+    link.sendScript = {};
+    queue.Wake();
+    queue.PumpSendQueue();
+    EXPECT_EQ(link.sent, std::string(255, 'y'));
 }
 
 TEST_F(SendQueueTest, Byte255IsSentOnce) {

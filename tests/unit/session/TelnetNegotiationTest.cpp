@@ -112,3 +112,17 @@ TEST_F(TelnetNegotiation, ShortSubnegotiationsGetNoReplyWhateverCameBefore) {
 }
 
 } // namespace
+
+// Binary output is offered on a live link only, the host's DO is answered
+// once, and turned off the offer is taken back and DO refused again.
+TEST_F(TelnetNegotiation, BinaryOutputIsOfferedOnlyWhileWanted) {
+    engine.SetBinaryOutput(1, 0);
+    EXPECT_TRUE(link.writes.empty());
+    engine.SetBinaryOutput(1, 1);
+    Feed(Iac(DO, OPT_BINARY) + Iac(DO, OPT_BINARY));
+    engine.SetBinaryOutput(0, 1);
+    Feed(Iac(DO, OPT_BINARY));
+    std::vector<std::string> expected = {Iac(WILL, OPT_BINARY), Iac(WONT, OPT_BINARY),
+                                         Iac(WONT, OPT_BINARY)};
+    EXPECT_EQ(link.writes, expected);
+}

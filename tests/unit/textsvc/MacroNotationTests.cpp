@@ -111,7 +111,7 @@ TEST(PlayMacro, NationalLettersGoThroughTheKeyTable) {
     for (int c = 0; c < 256; ++c)
         keyTable[c] = static_cast<unsigned char>(c < 128 ? c : 0);
     keyTable[0xd6] = '\\'; // O-umlaut in the Finnish set
-    road.sendQueue.SetKeyTable(keyTable);
+    road.sessionWindow.keyTable = keyTable;
     CountingMacroWindow window;
     PlayMacro("\xd6l", road.keys, window);
     EXPECT_EQ(road.Sent(), "\\l");
