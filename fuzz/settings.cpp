@@ -1,12 +1,12 @@
 // Arbitrary settings-file text through the in-memory profile and every
 // settings reader: values stay in their ranges, fixed buffers hold
 // terminated text, and what is written is read back unchanged.
-#include "app/DisplaySettings.h"
-#include "app/IniProfile.h"
-#include "app/LoggingSettings.h"
-#include "app/MacroStore.h"
-#include "app/TerminalOptions.h"
 #include "app/WindowPlacement.h"
+#include "emulator/TerminalOptions.h"
+#include "screen/DisplaySettings.h"
+#include "settings/IniProfile.h"
+#include "textsvc/LoggingSettings.h"
+#include "textsvc/MacroStore.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/WindowSettings.h"
-#include "session/win32/StreamWindow.h"
+#include "app/win32/StreamWindow.h"
 #include "textsvc/FindText.h"
 #include "textsvc/win32/PasteRunner.h"
 #include "textsvc/win32/TextServiceHost.h"

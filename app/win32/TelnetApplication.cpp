@@ -1,8 +1,8 @@
 #include "app/win32/TelnetApplication.h"
 
 #include "app/SessionTitle.h"
-#include "app/win32/PrivateProfile.h"
 #include "app/win32/TerminalWindow.h"
+#include "settings/win32/PrivateProfile.h"
 #include "winlib/SystemUpperCase.h"
 
 namespace {

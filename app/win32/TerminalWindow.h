@@ -2,7 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "app/SessionTitle.h"
-#include "emulator/win32/EmulatorWindow.h"
+#include "app/win32/EmulatorWindow.h"
 
 // The program's one top-level window, of class "LUMO32", with the menu and
 // the accelerators of the same name. This layer is the session's: choosing

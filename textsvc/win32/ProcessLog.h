@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/LoggingSettings.h"
+#include "textsvc/LoggingSettings.h"
 #include "winlib/Window.h"
 
 // The process's one log file, written with the system's file functions,

@@ -1,10 +1,10 @@
-#include "ProfileTestSupport.h"
+#include "settings/ProfileTestSupport.h"
 
 #include "app/CommandLine.h"
-#include "app/DisplaySettings.h"
-#include "app/LoggingSettings.h"
-#include "app/TerminalOptions.h"
 #include "app/WindowPlacement.h"
+#include "emulator/TerminalOptions.h"
+#include "screen/DisplaySettings.h"
+#include "textsvc/LoggingSettings.h"
 
 #include <gtest/gtest.h>
 

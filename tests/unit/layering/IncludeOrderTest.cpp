@@ -95,7 +95,7 @@ TEST(IncludeOrder, RulesTellAllowedIncludesFromBreaches) {
         // Down the order, and within a folder, is allowed.
         {"app/win32/TerminalWindow.h", "emulator/Emulator.h", false},
         {"session/Session.h", "keyboard/KeySink.h", false},
-        {"screen/win32/BufferWindow.h", "screen/ScreenBuffer.h", false},
+        {"app/win32/BufferWindow.h", "screen/ScreenBuffer.h", false},
         {"screen/DisplaySettings.cpp", "settings/Profile.h", false},
         {"emulator/TerminalSettingsForm.cpp", "resources/resource.h", false},
         {"app/win32/CommandWindow.h", "app/CommandTable.h", false},

@@ -1,0 +1,36 @@
+#include "emulator/TerminalOptions.h"
+
+#include "settings/Profile.h"
+#include "settings/SettingsValues.h"
+
+namespace {
+const char Terminal[] = "Terminal";
+}
+
+TerminalOptions ReadTerminalOptions(Profile& profile) {
+    TerminalOptions o;
+    o.emulation = ReadInRange(profile, Terminal, "Emulation", DefaultEmulation, 0, 2);
+    o.multinational = ReadFlag(profile, Terminal, "Eightbit", 0);
+    o.nationalSet = ReadInRange(profile, Terminal, "KbdLanguage", DefaultNationalSet, 0, 3);
+    o.localEcho = ReadFlag(profile, Terminal, "LocalEcho", 0);
+    const int flags = profile.GetInt(Terminal, "Flags", 0);
+    o.bsSendsCtrlH = (flags & FlagBsSendsCtrlH) ? 1 : 0;
+    o.homeSendsCtrlA = (flags & FlagHomeSendsCtrlA) ? 1 : 0;
+    o.autowrap = (flags & FlagAutowrap) ? 1 : 0;
+    o.newlineMode = (flags & FlagNewlineMode) ? 1 : 0;
+    return o;
+}
+
+int MakeTerminalFlags(const TerminalOptions& o, int columns, int softSize) {
+    return (o.bsSendsCtrlH ? FlagBsSendsCtrlH : 0) | (o.homeSendsCtrlA ? FlagHomeSendsCtrlA : 0) |
+           (o.autowrap ? FlagAutowrap : 0) | (o.newlineMode ? FlagNewlineMode : 0) |
+           (columns == 132 && !softSize ? FlagWide132 : 0);
+}
+
+void WriteTerminalOptions(Profile& profile, const TerminalOptions& o, int columns, int softSize) {
+    WriteInt(profile, Terminal, "Emulation", o.emulation);
+    WriteInt(profile, Terminal, "Eightbit", o.multinational);
+    WriteInt(profile, Terminal, "LocalEcho", o.localEcho);
+    WriteInt(profile, Terminal, "KbdLanguage", o.nationalSet);
+    WriteInt(profile, Terminal, "Flags", MakeTerminalFlags(o, columns, softSize));
+}
