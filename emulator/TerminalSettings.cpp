@@ -1,4 +1,4 @@
-#include "emulator/TerminalOptions.h"
+#include "emulator/TerminalSettings.h"
 
 #include "settings/Profile.h"
 #include "settings/SettingsValues.h"
@@ -7,8 +7,8 @@ namespace {
 const char Terminal[] = "Terminal";
 }
 
-TerminalOptions ReadTerminalOptions(Profile& profile) {
-    TerminalOptions o;
+TerminalSettings ReadTerminalSettings(Profile& profile) {
+    TerminalSettings o;
     o.emulation = ReadInRange(profile, Terminal, "Emulation", DefaultEmulation, 0, 2);
     o.multinational = ReadFlag(profile, Terminal, "Eightbit", 0);
     o.nationalSet = ReadInRange(profile, Terminal, "KbdLanguage", DefaultNationalSet, 0, 3);
@@ -21,13 +21,13 @@ TerminalOptions ReadTerminalOptions(Profile& profile) {
     return o;
 }
 
-int MakeTerminalFlags(const TerminalOptions& o, int columns, int softSize) {
+int MakeTerminalFlags(const TerminalSettings& o, int columns, int softSize) {
     return (o.bsSendsCtrlH ? FlagBsSendsCtrlH : 0) | (o.homeSendsCtrlA ? FlagHomeSendsCtrlA : 0) |
            (o.autowrap ? FlagAutowrap : 0) | (o.newlineMode ? FlagNewlineMode : 0) |
            (columns == 132 && !softSize ? FlagWide132 : 0);
 }
 
-void WriteTerminalOptions(Profile& profile, const TerminalOptions& o, int columns, int softSize) {
+void WriteTerminalSettings(Profile& profile, const TerminalSettings& o, int columns, int softSize) {
     WriteInt(profile, Terminal, "Emulation", o.emulation);
     WriteInt(profile, Terminal, "Eightbit", o.multinational);
     WriteInt(profile, Terminal, "LocalEcho", o.localEcho);

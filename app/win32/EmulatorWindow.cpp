@@ -1,7 +1,7 @@
 #include "app/win32/EmulatorWindow.h"
 
 #include "app/SessionTitle.h"
-#include "emulator/TerminalOptions.h"
+#include "emulator/TerminalSettings.h"
 #include "emulator/win32/TerminalSettingsDialog.h"
 #include "keyboard/ScrollKeys.h"
 #include "resources/resource.h"
@@ -21,7 +21,7 @@ int KeyHeld(int virtualKey) {
 // The emulator starts from the stored options with a full reset; the
 // window's placement is prepared from the settings and the font.
 EmulatorWindow::EmulatorWindow(Profile& settings)
-    : CommandWindow(settings), emulator(screen, ReadTerminalOptions(settings), this) {
+    : CommandWindow(settings), emulator(screen, ReadTerminalSettings(settings), this) {
     session.sendQueue.SetKeyTable(emulator.charsets.keyTable);
     WindowSettings stored = {windowRect, rememberOrigin, verticalScrollBar, autoFocus, softSize};
     placement = PlaceWindow(stored, Geometry(), SystemFrameMetrics());
@@ -29,7 +29,7 @@ EmulatorWindow::EmulatorWindow(Profile& settings)
 
 // The help viewer closes with the terminal.
 EmulatorWindow::~EmulatorWindow() {
-    WriteTerminalOptions(settings, emulator.CurrentSettings(), screen.columns, softSize);
+    WriteTerminalSettings(settings, emulator.CurrentSettings(), screen.columns, softSize);
     CallHelp(HelpQuitCommand, 0);
 }
 

@@ -2,7 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "app/WindowPlacement.h"
-#include "emulator/TerminalOptions.h"
+#include "emulator/TerminalSettings.h"
 #include "screen/DisplaySettings.h"
 #include "textsvc/LoggingSettings.h"
 
@@ -16,7 +16,7 @@ struct AllSettings {
     DisplaySettings display;
     LoggingSettings logging;
     WindowSettings window;
-    TerminalOptions terminal;
+    TerminalSettings terminal;
 };
 
 AllSettings ReadAll(Profile& profile, const char* settingsPath) {
@@ -24,12 +24,12 @@ AllSettings ReadAll(Profile& profile, const char* settingsPath) {
     s.display = ReadDisplaySettings(profile);
     s.logging = ReadLoggingSettings(profile, "C:\\WINDOWS", settingsPath, UpperCaseAnsi);
     s.window = ReadWindowSettings(profile);
-    s.terminal = ReadTerminalOptions(profile);
+    s.terminal = ReadTerminalSettings(profile);
     return s;
 }
 
 void WriteAll(Profile& profile, const AllSettings& s) {
-    WriteTerminalOptions(profile, s.terminal, s.display.columns, s.window.softSize);
+    WriteTerminalSettings(profile, s.terminal, s.display.columns, s.window.softSize);
     WriteWindowSettings(profile, s.window);
     WriteDisplaySettings(profile, s.display);
     WriteLoggingSettings(profile, s.logging);

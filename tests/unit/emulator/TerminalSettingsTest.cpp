@@ -1,20 +1,20 @@
 #include "settings/ProfileTestSupport.h"
 
-#include "emulator/TerminalOptions.h"
+#include "emulator/TerminalSettings.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TerminalOptions ReadFrom(const std::string& text) {
+TerminalSettings ReadFrom(const std::string& text) {
     IniProfile ini = MakeIni(text);
-    return ReadTerminalOptions(ini);
+    return ReadTerminalSettings(ini);
 }
 
 } // namespace
 
 TEST(TerminalOptionsRead, MissingSectionGivesVt100FinnishAndOptionsOff) {
-    const TerminalOptions o = ReadFrom("[Window]\nTop=1\n");
+    const TerminalSettings o = ReadFrom("[Window]\nTop=1\n");
     EXPECT_EQ(o.emulation, 1);
     EXPECT_EQ(o.multinational, 0);
     EXPECT_EQ(o.nationalSet, 1);
@@ -26,7 +26,7 @@ TEST(TerminalOptionsRead, MissingSectionGivesVt100FinnishAndOptionsOff) {
 }
 
 TEST(TerminalOptionsRead, FlagsBitsSelectTheOptions) {
-    TerminalOptions o = ReadFrom("[Terminal]\nFlags=12\n");
+    TerminalSettings o = ReadFrom("[Terminal]\nFlags=12\n");
     EXPECT_EQ(o.autowrap, 1);
     EXPECT_EQ(o.newlineMode, 1);
     EXPECT_EQ(o.bsSendsCtrlH, 0);
@@ -40,13 +40,13 @@ TEST(TerminalOptionsRead, FlagsBitsSelectTheOptions) {
 
 TEST(TerminalOptionsRead, Flags16AndHighBitsSetNoOption) {
     for (const char* flags : {"16", "32", "4064"}) {
-        const TerminalOptions o = ReadFrom(std::string("[Terminal]\nFlags=") + flags + "\n");
+        const TerminalSettings o = ReadFrom(std::string("[Terminal]\nFlags=") + flags + "\n");
         EXPECT_EQ(o.bsSendsCtrlH + o.homeSendsCtrlA + o.autowrap + o.newlineMode, 0) << flags;
     }
 }
 
 TEST(TerminalOptionsRead, ValuesOutsideTheTablesReadAsDefaults) {
-    TerminalOptions o = ReadFrom("[Terminal]\nEmulation=7\nKbdLanguage=-3\n");
+    TerminalSettings o = ReadFrom("[Terminal]\nEmulation=7\nKbdLanguage=-3\n");
     EXPECT_EQ(o.emulation, 1);
     EXPECT_EQ(o.nationalSet, 1);
     o = ReadFrom("[Terminal]\nEmulation=3\nKbdLanguage=4\n");
@@ -61,13 +61,13 @@ TEST(TerminalOptionsRead, ValuesOutsideTheTablesReadAsDefaults) {
 
 TEST(TerminalOptionsWrite, OrderAndFlagsBuiltFromOptions) {
     RecordingProfile profile;
-    TerminalOptions o;
+    TerminalSettings o;
     o.emulation = 2;
     o.multinational = 1;
     o.nationalSet = 3;
     o.homeSendsCtrlA = 1;
     o.newlineMode = 1;
-    WriteTerminalOptions(profile, o, 80, 0);
+    WriteTerminalSettings(profile, o, 80, 0);
     const std::vector<std::string> expected = {"Terminal/Emulation=2", "Terminal/Eightbit=1",
                                                "Terminal/LocalEcho=0", "Terminal/KbdLanguage=3",
                                                "Terminal/Flags=10"};
@@ -75,7 +75,7 @@ TEST(TerminalOptionsWrite, OrderAndFlagsBuiltFromOptions) {
 }
 
 TEST(TerminalOptionsWrite, Bit4OnlyAt132ColumnsWithSoftSizeOff) {
-    TerminalOptions o;
+    TerminalSettings o;
     o.autowrap = 1;
     EXPECT_EQ(MakeTerminalFlags(o, 132, 0), 20);
     EXPECT_EQ(MakeTerminalFlags(o, 132, 1), 4);
@@ -85,18 +85,18 @@ TEST(TerminalOptionsWrite, Bit4OnlyAt132ColumnsWithSoftSizeOff) {
 TEST(TerminalOptionsWrite, Flags16RoundTrip) {
     // Stored 16: no option on; written again only while the width is 132.
     IniProfile ini = MakeIni("[Terminal]\nFlags=16\n");
-    const TerminalOptions o = ReadTerminalOptions(ini);
-    WriteTerminalOptions(ini, o, 80, 0);
+    const TerminalSettings o = ReadTerminalSettings(ini);
+    WriteTerminalSettings(ini, o, 80, 0);
     EXPECT_EQ(ini.GetInt("Terminal", "Flags", -1), 0);
-    WriteTerminalOptions(ini, ReadTerminalOptions(ini), 132, 0);
+    WriteTerminalSettings(ini, ReadTerminalSettings(ini), 132, 0);
     EXPECT_EQ(ini.GetInt("Terminal", "Flags", -1), 16);
-    WriteTerminalOptions(ini, ReadTerminalOptions(ini), 132, 1);
+    WriteTerminalSettings(ini, ReadTerminalSettings(ini), 132, 1);
     EXPECT_EQ(ini.GetInt("Terminal", "Flags", -1), 0);
 }
 
 TEST(TerminalOptionsWrite, EveryOptionSurvivesWriteThenRead) {
     for (int bits = 0; bits < 16; ++bits) {
-        TerminalOptions o;
+        TerminalSettings o;
         o.emulation = bits % 3;
         o.nationalSet = bits % 4;
         o.multinational = bits & 1;
@@ -106,8 +106,8 @@ TEST(TerminalOptionsWrite, EveryOptionSurvivesWriteThenRead) {
         o.autowrap = (bits >> 2) & 1;
         o.newlineMode = (bits >> 3) & 1;
         IniProfile ini;
-        WriteTerminalOptions(ini, o, 132, 0);
-        const TerminalOptions back = ReadTerminalOptions(ini);
+        WriteTerminalSettings(ini, o, 132, 0);
+        const TerminalSettings back = ReadTerminalSettings(ini);
         EXPECT_EQ(back.emulation, o.emulation);
         EXPECT_EQ(back.nationalSet, o.nationalSet);
         EXPECT_EQ(back.multinational, o.multinational);
