@@ -5,8 +5,8 @@
 // The program's own window messages and window timers, all for the terminal
 // window.
 
-// The socket has an event (connect, data, room to send, close); the value
-// of the system's WM_COMMNOTIFY.
+// The socket has an event (connect, data, room to send, close), posted by
+// the connection it is given to; the value of the system's WM_COMMNOTIFY.
 constexpr UINT UM_SOCKET = 68;
 // A blinking run was drawn: start the blink timer.
 constexpr UINT UM_STARTBLINK = WM_USER + 1;
