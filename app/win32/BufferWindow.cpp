@@ -3,7 +3,6 @@
 #include <cstring>
 
 #include "settings/Profile.h"
-#include "winlib/SystemUpperCase.h"
 
 BufferWindow::BufferWindow(Profile& settings_) : logFont(), settings(settings_) {
     DisplaySettings display = ReadDisplaySettings(settings);
@@ -15,9 +14,6 @@ BufferWindow::BufferWindow(Profile& settings_) : logFont(), settings(settings_) 
     colorScheme = display.colorScheme;
     InitFontFromSettings();
     ApplyColorScheme();
-    char windowsDirectory[MAX_PATH] = "";
-    GetWindowsDirectoryA(windowsDirectory, sizeof windowsDirectory);
-    logging = ReadLoggingSettings(settings, windowsDirectory, settings.FileName(), SystemUpperCase);
 }
 
 BufferWindow::~BufferWindow() {
@@ -29,7 +25,6 @@ BufferWindow::~BufferWindow() {
     display.lines = screen.configuredLines;
     display.columns = screen.columns;
     WriteDisplaySettings(settings, display);
-    WriteLoggingSettings(settings, logging);
     if (backBrush) DeleteObject(backBrush);
     screen.SetView(nullptr);
 }
@@ -88,14 +83,6 @@ LRESULT BufferWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_LBUTTONDBLCLK:
     case WM_MOUSEMOVE:
     case WM_CAPTURECHANGED: return HandleMouse(message, wParam, lParam);
-    case WM_TIMER:
-        if (wParam == SelectionTimerId) {
-            TrackSelectionAtPointer(0);
-            return 0;
-        }
-        if (wParam != BlinkTimerId) break;
-        BlinkTick();
-        return 0;
     default: break;
     }
     return FrameWindow::HandleMessage(message, wParam, lParam);

@@ -14,7 +14,7 @@
 #include "screen/RenderRuns.h"
 #include "screen/ScreenBuffer.h"
 #include "screen/ScrollBack.h"
-#include "textsvc/LoggingSettings.h"
+#include "screen/ScrollBackControl.h"
 #include "winlib/FrameWindow.h"
 
 class Profile;
@@ -26,7 +26,10 @@ class Profile;
 // runs the scroll bars and scroll-back mode. The display settings are read
 // from the settings file when the object is made and written back when it
 // is destroyed.
-class BufferWindow : public FrameWindow, public ScreenView, private RunSink {
+class BufferWindow : public FrameWindow,
+                     public ScreenView,
+                     public virtual ScrollBackControl,
+                     private RunSink {
   public:
     static constexpr UINT BlinkMilliseconds = 300;
     static constexpr int NoAttribute = 12345; // no attribute selected into drawDc
@@ -99,8 +102,9 @@ class BufferWindow : public FrameWindow, public ScreenView, private RunSink {
     // live screen enters scroll-back mode, reaching the bottom leaves it.
     void OnVScroll(int code, int thumb);
     void OnHScroll(int code, int thumb);
-    void EnterScrollBack();
-    void LeaveScrollBack();
+    int InScrollBack() override { return ScrollBackMode(); }
+    void EnterScrollBack() override;
+    void LeaveScrollBack() override;
 
     // Mouse selection, at client points.
     void StartSelection(int x, int y);
@@ -153,8 +157,6 @@ class BufferWindow : public FrameWindow, public ScreenView, private RunSink {
     int verticalScrollBar = 1;
     ScrollBackView scrollBack;
     MouseSelection selection;
-    // Section "Logging", read at start and written back at exit.
-    LoggingSettings logging;
 
   protected:
     // The cell size and offsets that turn cells into client pixels.

@@ -6,9 +6,6 @@
 #include "keyboard/ScrollKeys.h"
 #include "resources/resource.h"
 #include "screen/SizeItem.h"
-#include "textsvc/HelpContexts.h"
-#include "textsvc/MenuHelp.h"
-#include "textsvc/win32/HelpViewer.h"
 
 namespace {
 
@@ -18,33 +15,14 @@ int KeyHeld(int virtualKey) {
 
 } // namespace
 
-// The emulator starts from the stored options with a full reset; the
-// window's placement is prepared from the settings and the font.
+// The emulator starts from the stored options with a full reset.
 EmulatorWindow::EmulatorWindow(Profile& settings)
     : CommandWindow(settings), emulator(screen, ReadTerminalSettings(settings), this) {
     session.sendQueue.SetKeyTable(emulator.charsets.keyTable);
-    WindowSettings stored = {windowRect, rememberOrigin, verticalScrollBar, autoFocus, softSize};
-    placement = PlaceWindow(stored, Geometry(), SystemFrameMetrics());
 }
 
-// The help viewer closes with the terminal.
 EmulatorWindow::~EmulatorWindow() {
     WriteTerminalSettings(settings, emulator.CurrentSettings(), screen.columns, softSize);
-    CallHelp(HelpQuitCommand, 0);
-}
-
-bool EmulatorWindow::StartTerminal(const char* title, int showCommand) {
-    int x = placement.defaultPosition ? CW_USEDEFAULT : placement.x;
-    int y = placement.defaultPosition ? CW_USEDEFAULT : placement.y;
-    RECT rectangle = {x, y, x + placement.width, y + placement.height};
-    if (!CreateFrame(ClassName, title, WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_HSCROLL, rectangle,
-                     nullptr, nullptr))
-        return false;
-    UseAccelerators(ClassName);
-    Layout();
-    ShowWindow(handle, showCommand);
-    UpdateWindow(handle);
-    return true;
 }
 
 void EmulatorWindow::ProcessInput(const char* bytes, int count) {
@@ -96,68 +74,6 @@ void EmulatorWindow::UpdateSizeItem() {
 
 void EmulatorWindow::ShowSizeHelp() {
     MessageBoxA(handle, SizeHelpText(softSize), ProgramTitle, MB_OK | MB_ICONINFORMATION);
-}
-
-// A command chosen while help mode is on asks for its help instead.
-LRESULT EmulatorWindow::HandleCommand(int id, HWND control, int notifyCode) {
-    if (!helpMode) return CommandHook(id, control, notifyCode);
-    helpMode = 0;
-    ShowMenuHelp(id);
-    return 0;
-}
-
-void EmulatorWindow::ShowMenuHelp(int id) {
-    HelpRequest help = MenuItemHelp(id);
-    if (help.command)
-        CallHelp(help.command, help.context);
-    else
-        AskWithTitle("Help not available for selected item", MB_OK);
-}
-
-void EmulatorWindow::ShowHelp(int id) {
-    HelpRequest help = HelpMenuRequest(id);
-    CallHelp(help.command, help.context);
-}
-
-void EmulatorWindow::CallHelp(int command, int context) {
-    HelpViewer::Request(this, command, context);
-}
-
-void EmulatorWindow::RunAboutBox() {
-    Dialog about("ABOUTBOX", this);
-    about.RunModal();
-}
-
-// F1 held while a menu waits for input: the Enter posted here makes the
-// menu choose its highlighted item, whose command then finds help mode on.
-void EmulatorWindow::EnterIdle(WPARAM source) {
-    if (source != MSGF_MENU || GetKeyState(VK_F1) >= 0) return;
-    helpMode = 1;
-    PostMessageA(handle, WM_KEYDOWN, VK_RETURN, 0);
-}
-
-// A menu can close in help mode without a command: Enter on a grayed item,
-// or the system menu's item, which arrives as a system command. Help mode
-// then ends with the menu instead of taking a later command's place.
-void EmulatorWindow::EndHelpModeLater() {
-    if (helpMode) PostMessageA(handle, UM_ENDHELPMODE, 0, 0);
-}
-
-LRESULT EmulatorWindow::CommandHook(int id, HWND control, int notifyCode) {
-    switch (id) {
-    case IDM_TERMINAL: RunTerminalSettings(); return 0;
-    case IDM_MULTINATIONAL: ToggleMultinational(); return 0;
-    case IDM_SIZEITEM: ShowSizeHelp(); return 0;
-    // Help and About
-    case IDM_HELPINDEX:
-    case IDM_HELPGENERAL:
-    case IDM_HELPKEYBOARD:
-    case IDM_HELPCOMMANDS:
-    case IDM_HELPPROCEDURES:
-    case IDM_HELPUSINGHELP: ShowHelp(id); return 0;
-    case IDM_ABOUT: RunAboutBox(); return 0;
-    default: return CommandWindow::HandleCommand(id, control, notifyCode);
-    }
 }
 
 // OK takes the dialog's options; a new emulation or Defaults resets the
@@ -223,9 +139,6 @@ LRESULT EmulatorWindow::SysKeyDown(WPARAM virtualKey, LPARAM keyData) {
 LRESULT EmulatorWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE: AppendSizeItem(); break;
-    case WM_ENTERIDLE: EnterIdle(wParam); return 0;
-    case WM_EXITMENULOOP: EndHelpModeLater(); break;
-    case UM_ENDHELPMODE: helpMode = 0; return 0;
     case WM_KEYDOWN: return KeyDown(wParam, lParam);
     case WM_CHAR: return Char(wParam, lParam);
     case WM_SYSKEYDOWN: return SysKeyDown(wParam, lParam);

@@ -43,10 +43,6 @@ void StreamWindow::ShowSendError(const char* text) {
     MessageBoxA(handle, text, nullptr, MB_OK);
 }
 
-void StreamWindow::Beep() {
-    MessageBeep(0xFFFFFFFF);
-}
-
 int StreamWindow::StartTimer(KeyTimer timer, int milliseconds) {
     return handle && SetTimer(handle, TimerIdOf(timer), milliseconds, nullptr) ? 1 : 0;
 }
@@ -137,16 +133,6 @@ LRESULT StreamWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_SETFOCUS: FocusCaret(1); return 0;
     case WM_KILLFOCUS: FocusCaret(0); return 0;
     case UM_SOCKET: session.SocketEvent(); return 0;
-    case WM_TIMER:
-        if (wParam == BreakTimerId) {
-            keyQueue.BreakTimerFired();
-            return 0;
-        }
-        if (wParam == PauseTimerId) {
-            keyQueue.PauseTimerFired();
-            return 0;
-        }
-        break;
     default: break;
     }
     return BufferWindow::HandleMessage(message, wParam, lParam);

@@ -37,10 +37,8 @@ class StreamWindow : public BufferWindow,
     unsigned Milliseconds() override { return GetTickCount(); }
     void PostDisconnected() override;
     void ShowSendError(const char* text) override;
-    void LeaveScrollBack() override { BufferWindow::LeaveScrollBack(); }
 
-    // The key queue's window.
-    void Beep() override;
+    // The key queue's window; its bell is the emulator layer's Beep.
     int StartTimer(KeyTimer timer, int milliseconds) override;
     void StopTimer(KeyTimer timer) override;
 

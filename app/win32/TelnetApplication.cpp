@@ -68,7 +68,7 @@ bool TelnetApplication::StartInstance() {
         delete window;
         return false;
     }
-    if (window->logging.loggingMode) window->RunLogDialog();
+    if (window->log.settings.loggingMode) window->log.RunDialog();
     window->session.Link(&connection);
     connection.SetEvents(window);
     if (connection.Open(window->Handle(), settingsPath, window))

@@ -1,4 +1,4 @@
-#include "textsvc/MenuHelp.h"
+#include "app/CommandTable.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,21 @@
 
 namespace {
 
-TEST(MenuHelp, HelpMenuCommandsAskForTheIndexOrTheirTopic) {
+constexpr HelpRequest NoHelp = {0, 0};
+
+// The help that a Help menu command opens when chosen; none for any other.
+HelpRequest HelpMenuRequest(int id) {
+    const CommandRow* row = FindCommand(id);
+    return row && !row->run ? row->help : NoHelp;
+}
+
+// The help of an item chosen in help mode.
+HelpRequest MenuItemHelp(int id) {
+    const CommandRow* row = FindCommand(id);
+    return row ? row->help : NoHelp;
+}
+
+TEST(CommandHelp, HelpMenuCommandsAskForTheIndexOrTheirTopic) {
     struct Case {
         int command;
         HelpRequest request;
@@ -28,7 +42,7 @@ TEST(MenuHelp, HelpMenuCommandsAskForTheIndexOrTheirTopic) {
     }
 }
 
-TEST(MenuHelp, F1OnAMenuItemFindsItsTopic) {
+TEST(CommandHelp, F1OnAMenuItemFindsItsTopic) {
     struct Case {
         int context;
         std::vector<int> commands;
@@ -56,7 +70,7 @@ TEST(MenuHelp, F1OnAMenuItemFindsItsTopic) {
         }
 }
 
-TEST(MenuHelp, F1OnAHelpMenuItemMakesItsOwnCallAndOthersHaveNoHelp) {
+TEST(CommandHelp, F1OnAHelpMenuItemMakesItsOwnCallAndOthersHaveNoHelp) {
     for (int command = IDM_HELPINDEX; command <= IDM_HELPUSINGHELP; ++command) {
         HelpRequest own = HelpMenuRequest(command);
         HelpRequest f1 = MenuItemHelp(command);
