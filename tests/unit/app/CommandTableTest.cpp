@@ -6,10 +6,11 @@
 
 #include <fstream>
 #include <map>
-#include <regex>
 #include <set>
+#include <sstream>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -23,14 +24,30 @@ std::map<int, std::pair<int, int>> Rules(const MenuConditions& conditions) {
     return byId;
 }
 
+// The line's words, split at spaces, tabs and commas.
+std::vector<std::string> Words(const std::string& line) {
+    std::vector<std::string> words;
+    std::istringstream in(line);
+    for (std::string word; in >> word;) {
+        std::istringstream parts(word);
+        for (std::string part; std::getline(parts, part, ',');)
+            if (!part.empty()) words.push_back(part);
+    }
+    return words;
+}
+
+bool IsCommandName(const std::string& word) {
+    return word.compare(0, 4, "IDM_") == 0;
+}
+
 // The values of resource.h's IDM_ names.
 std::map<std::string, int> CommandIds() {
     std::ifstream in(LUMO_SOURCE_DIR "/resources/resource.h");
-    const std::regex define(R"(^#define\s+(IDM_\w+)\s+(\d+))");
     std::map<std::string, int> ids;
-    std::smatch match;
-    for (std::string line; std::getline(in, line);)
-        if (std::regex_search(line, match, define)) ids[match[1]] = std::stoi(match[2]);
+    for (std::string line; std::getline(in, line);) {
+        std::vector<std::string> w = Words(line);
+        if (w.size() == 3 && w[0] == "#define" && IsCommandName(w[1])) ids[w[1]] = std::stoi(w[2]);
+    }
     return ids;
 }
 
@@ -39,20 +56,19 @@ std::map<std::string, int> CommandIds() {
 std::set<int> ResourceCommands() {
     std::map<std::string, int> ids = CommandIds();
     std::ifstream in(LUMO_SOURCE_DIR "/resources/LUMO32.rc");
-    const std::regex start(R"(^\w+\s+(MENU|ACCELERATORS)\b)");
-    const std::regex name(R"(\bIDM_\w+)");
-    const std::regex begin(R"(^\s*BEGIN\s*$)"), end(R"(^\s*END\s*$)");
     std::set<int> found = {IDM_SIZEITEM};
     int depth = -1; // -1 outside a menu or accelerator table
     for (std::string line; std::getline(in, line);) {
-        if (std::regex_search(line, start)) depth = 0;
-        if (depth < 0) continue;
-        for (std::sregex_iterator it(line.begin(), line.end(), name), last; it != last; ++it) {
-            EXPECT_TRUE(ids.count(it->str())) << it->str() << " is not in resource.h";
-            found.insert(ids[it->str()]);
-        }
-        if (std::regex_search(line, begin)) ++depth;
-        if (std::regex_search(line, end) && --depth == 0) depth = -1;
+        std::vector<std::string> w = Words(line);
+        if (w.size() == 2 && (w[1] == "MENU" || w[1] == "ACCELERATORS")) depth = 0;
+        if (depth < 0 || w.empty()) continue;
+        for (const std::string& word : w)
+            if (IsCommandName(word)) {
+                EXPECT_TRUE(ids.count(word)) << word << " is not in resource.h";
+                found.insert(ids[word]);
+            }
+        if (w[0] == "BEGIN") ++depth;
+        if (w[0] == "END" && --depth == 0) depth = -1;
     }
     return found;
 }

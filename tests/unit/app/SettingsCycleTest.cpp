@@ -11,7 +11,8 @@
 namespace {
 
 // Everything read at start-up, and written back at exit in the order the
-// window layers are destroyed: terminal, window placement, display, logging.
+// window layers are destroyed: terminal, window placement, logging (the
+// command layer's log), display.
 struct AllSettings {
     DisplaySettings display;
     LoggingSettings logging;
@@ -31,8 +32,8 @@ AllSettings ReadAll(Profile& profile, const char* settingsPath) {
 void WriteAll(Profile& profile, const AllSettings& s) {
     WriteTerminalSettings(profile, s.terminal, s.display.columns, s.window.softSize);
     WriteWindowSettings(profile, s.window);
-    WriteDisplaySettings(profile, s.display);
     WriteLoggingSettings(profile, s.logging);
+    WriteDisplaySettings(profile, s.display);
 }
 
 } // namespace
