@@ -9,9 +9,9 @@
 // win32/ file, and only win32/ files and winlib/ include <windows.h>.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -63,10 +63,27 @@ struct IncludeLine {
     std::string target;
 };
 
+// The target of an #include line: the quoted path, "<windows.h>" for the
+// system header (in any case), or an empty text.
+std::string IncludeTarget(const std::string& line) {
+    std::size_t at = line.find_first_not_of(" \t");
+    if (at == std::string::npos || line[at] != '#') return "";
+    at = line.find_first_not_of(" \t", at + 1);
+    if (at == std::string::npos || line.compare(at, 7, "include") != 0) return "";
+    at = line.find_first_not_of(" \t", at + 7);
+    if (at == std::string::npos) return "";
+    char close = line[at] == '"' ? '"' : line[at] == '<' ? '>' : 0;
+    std::size_t end = close ? line.find(close, at + 1) : std::string::npos;
+    if (end == std::string::npos) return "";
+    std::string target = line.substr(at + 1, end - at - 1);
+    if (close == '"') return target;
+    for (char& c : target)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return target == "windows.h" ? "<windows.h>" : "";
+}
+
 std::vector<IncludeLine> ProjectIncludes() {
     const fs::path root = LUMO_SOURCE_DIR;
-    const std::regex quoted(R"(^\s*#\s*include\s*"([^"]+)\")");
-    const std::regex windows(R"(^\s*#\s*include\s*<windows\.h>)", std::regex::icase);
     std::vector<IncludeLine> found;
     for (const Folder& folder : FolderOrder) {
         if (!fs::exists(root / folder.name)) continue;
@@ -76,10 +93,9 @@ std::vector<IncludeLine> ProjectIncludes() {
             if (!entry.is_regular_file() || (ext != ".h" && ext != ".cpp")) continue;
             std::string file = entry.path().lexically_relative(root).generic_string();
             std::ifstream in(entry.path());
-            std::smatch match;
             for (std::string line; std::getline(in, line);) {
-                if (std::regex_search(line, match, quoted)) found.push_back({file, match[1]});
-                if (std::regex_search(line, windows)) found.push_back({file, "<windows.h>"});
+                std::string target = IncludeTarget(line);
+                if (!target.empty()) found.push_back({file, target});
             }
         }
     }
