@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 
-#include "app/BoundedText.h"
+#include "settings/BoundedText.h"
 
 #include <cstring>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/BoundedText.h"
-#include "app/SettingsPath.h"
+#include "settings/BoundedText.h"
+#include "settings/SettingsPath.h"
 
 constexpr int MaxArgumentWords = 9; // words after the program path
 constexpr int ProgramPathSize = 144;

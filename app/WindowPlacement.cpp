@@ -1,6 +1,6 @@
 #include "app/WindowPlacement.h"
 
-#include "app/SettingsValues.h"
+#include "settings/SettingsValues.h"
 
 #include <climits>
 

@@ -1,7 +1,7 @@
 #include "app/WindowSettings.h"
 
-#include "app/Profile.h"
-#include "app/SettingsValues.h"
+#include "settings/Profile.h"
+#include "settings/SettingsValues.h"
 
 namespace {
 

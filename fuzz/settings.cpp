@@ -1,12 +1,12 @@
 // Arbitrary settings-file text through the in-memory profile and every
 // settings reader: values stay in their ranges, fixed buffers hold
 // terminated text, and what is written is read back unchanged.
-#include "app/DisplaySettings.h"
-#include "app/IniProfile.h"
-#include "app/LoggingSettings.h"
-#include "app/MacroStore.h"
-#include "app/TerminalOptions.h"
 #include "app/WindowPlacement.h"
+#include "emulator/TerminalSettings.h"
+#include "screen/DisplaySettings.h"
+#include "settings/IniProfile.h"
+#include "textsvc/LoggingSettings.h"
+#include "textsvc/MacroStore.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -28,13 +28,13 @@ struct AllSettings {
     DisplaySettings display;
     LoggingSettings logging;
     WindowSettings window;
-    TerminalOptions terminal;
+    TerminalSettings terminal;
 };
 
 AllSettings ReadAll(Profile& profile) {
     return {ReadDisplaySettings(profile),
             ReadLoggingSettings(profile, "C:\\WINDOWS", "LUMO32.INI", UpperCaseAnsi),
-            ReadWindowSettings(profile), ReadTerminalOptions(profile)};
+            ReadWindowSettings(profile), ReadTerminalSettings(profile)};
 }
 
 bool IsFlag(int v) {
@@ -51,7 +51,7 @@ void CheckRanges(const AllSettings& s) {
     Check(s.logging.loggingMode == (s.logging.active ? s.logging.logPolicy : 0));
     Check(IsFlag(s.window.rememberOrigin) && IsFlag(s.window.verticalScrollBar));
     Check(IsFlag(s.window.autoFocus) && IsFlag(s.window.softSize));
-    const TerminalOptions& t = s.terminal;
+    const TerminalSettings& t = s.terminal;
     Check(t.emulation >= 0 && t.emulation <= 2 && t.nationalSet >= 0 && t.nationalSet <= 3);
     Check(IsFlag(t.multinational) && IsFlag(t.localEcho) && IsFlag(t.bsSendsCtrlH));
     Check(IsFlag(t.homeSendsCtrlA) && IsFlag(t.autowrap) && IsFlag(t.newlineMode));
@@ -70,7 +70,7 @@ bool Same(const AllSettings& a, const AllSettings& b) {
 }
 
 void WriteAll(Profile& profile, const AllSettings& s) {
-    WriteTerminalOptions(profile, s.terminal, s.display.columns, s.window.softSize);
+    WriteTerminalSettings(profile, s.terminal, s.display.columns, s.window.softSize);
     WriteWindowSettings(profile, s.window);
     WriteDisplaySettings(profile, s.display);
     WriteLoggingSettings(profile, s.logging);

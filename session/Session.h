@@ -2,6 +2,7 @@
 
 #include "keyboard/KeySink.h"
 #include "screen/OutputHold.h"
+#include "screen/ScrollBackControl.h"
 #include "session/Connection.h"
 #include "session/ReceivePath.h"
 #include "session/ReceiveWindow.h"
@@ -11,10 +12,9 @@
 // send sides: the answer to a change of hold or scroll-back mode, and the
 // view's return to the live screen when a resume request finds it showing
 // history.
-class SessionWindow : public ReceiveWindow, public SendQueueHost {
+class SessionWindow : public ReceiveWindow, public SendQueueHost, public virtual ScrollBackControl {
   public:
     virtual void HoldChanged(const HoldFlags&) {}
-    virtual void LeaveScrollBack() {}
 };
 
 // One Telnet session as the terminal window runs it: the link to the

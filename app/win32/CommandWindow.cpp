@@ -1,15 +1,17 @@
 #include "app/win32/CommandWindow.h"
 
+#include "app/CommandTable.h"
 #include "app/SessionTitle.h"
 #include "app/WindowLimits.h"
 #include "resources/resource.h"
+#include "textsvc/HelpContexts.h"
 #include "textsvc/MacroNotation.h"
 #include "textsvc/SelectionCopy.h"
 #include "textsvc/win32/ClipboardCopy.h"
 #include "textsvc/win32/FindCommand.h"
+#include "textsvc/win32/HelpViewer.h"
 #include "textsvc/win32/MacroDialog.h"
 #include "textsvc/win32/Printing.h"
-#include "textsvc/win32/ProcessLog.h"
 #include "textsvc/win32/SaveSelection.h"
 
 namespace {
@@ -29,21 +31,39 @@ class PlayingWindow : public MacroWindow {
 
 } // namespace
 
-CommandWindow::CommandWindow(Profile& settings) : StreamWindow(settings) {
+// The window's placement is prepared from the settings and the font.
+CommandWindow::CommandWindow(Profile& settings)
+    : StreamWindow(settings), log(settings, *this, LogFlushTimerId) {
     WindowSettings read = ReadWindowSettings(settings);
     windowRect = read.windowRect;
     rememberOrigin = read.rememberOrigin;
     verticalScrollBar = read.verticalScrollBar;
     autoFocus = read.autoFocus;
     softSize = read.softSize;
+    placement = PlaceWindow(read, Geometry(), SystemFrameMetrics());
 }
 
-// The screen's rows close a log of lines; the mode stays as the user
-// left it, for the next start.
+// The screen's rows close a log of lines, which the log itself then
+// closes; the mode stays as the user left it, for the next start. The help
+// viewer closes with the terminal.
 CommandWindow::~CommandWindow() {
-    if (logging.loggingMode == LinesOnly) screen.LogScreen();
-    CloseLog();
+    if (log.settings.loggingMode == LinesOnly) screen.LogScreen();
     WriteWindowSettings();
+    CallHelp(HelpQuitCommand, 0);
+}
+
+bool CommandWindow::StartTerminal(const char* title, int showCommand) {
+    int x = placement.defaultPosition ? CW_USEDEFAULT : placement.x;
+    int y = placement.defaultPosition ? CW_USEDEFAULT : placement.y;
+    RECT rectangle = {x, y, x + placement.width, y + placement.height};
+    if (!CreateFrame(ClassName, title, WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_HSCROLL, rectangle,
+                     nullptr, nullptr))
+        return false;
+    UseAccelerators(ClassName);
+    Layout();
+    ShowWindow(handle, showCommand);
+    UpdateWindow(handle);
+    return true;
 }
 
 // The window's corner: that of its restored place while it is minimized,
@@ -82,53 +102,96 @@ void CommandWindow::WriteWindowSettings() {
     ::WriteWindowSettings(settings, out);
 }
 
+// A command chosen while help mode is on asks for its help instead.
 LRESULT CommandWindow::HandleCommand(int id, HWND, int) {
-    switch (id) {
-    case IDM_EXIT: PostMessageA(handle, WM_CLOSE, 0, 0); return 0;
-    case IDM_COPY: CopySelection(0, 1); return 0;
-    case IDM_COPYQUOTED: CopySelection(1, 1); return 0;
-    case IDM_SELECTALL: SelectAll(); return 0;
-    case IDM_CLEARLINES: ClearLinesOffTop(); return 0;
-    case IDM_UPLOAD: Upload(); return 0;
-    case IDM_FONT: ChangeFont(); return 0;
-    case IDM_COLORS: ChangeColors(); return 0;
-    case IDM_REMEMBERPOS: rememberOrigin = !rememberOrigin; return 0;
-    case IDM_AUTOFOCUS: autoFocus = !autoFocus; return 0;
-    case IDM_VSCROLLBAR: ToggleVerticalScrollBar(); return 0;
-    case IDM_SOFTSIZE: ToggleSoftSize(); return 0;
-    case IDM_RESIZE80X24: ResizeTo80x24(); return 0;
-    case IDM_PASTE:
-    case IDM_PASTESELECTION:
-    case IDM_PASTESELQUOTED: return Paste(id);
-    case IDM_LOGGING: LoggingCommand(); return 0;
-    case IDM_MACROS: RunMacroDialog(); return 0;
-    case IDM_REPEATMACRO: PlayMacro(); return 0;
-    // Find, save and print.
-    case IDM_FIND: RunFind(*this, find); return 0;
-    case IDM_SAVEAS: SaveSelection(*this, 0); return 0;
-    case IDM_APPEND: SaveSelection(*this, 1); return 0;
-    case IDM_PRINT: PrintSelection(*this); return 0;
-    case IDM_PRINTSETUP: PrintSetup(*this); return 0;
-    default: return CommandNotImplemented();
+    if (helpMode) {
+        helpMode = 0;
+        RunCommandHelp(*this, id);
+    } else {
+        RunCommand(*this, id);
     }
+    return 0;
+}
+
+void CommandWindow::Exit() {
+    PostMessageA(handle, WM_CLOSE, 0, 0);
+}
+
+void CommandWindow::Copy() {
+    CopySelection(0, 1);
+}
+
+void CommandWindow::CopyQuoted() {
+    CopySelection(1, 1);
+}
+
+void CommandWindow::PasteClipboard() {
+    Paste(IDM_PASTE);
+}
+
+void CommandWindow::PasteSelection() {
+    Paste(IDM_PASTESELECTION);
+}
+
+void CommandWindow::PasteSelectionQuoted() {
+    Paste(IDM_PASTESELQUOTED);
+}
+
+void CommandWindow::Find() {
+    RunFind(*this, find);
+}
+
+void CommandWindow::SaveAs() {
+    SaveSelection(*this, 0);
+}
+
+void CommandWindow::AppendTo() {
+    SaveSelection(*this, 1);
+}
+
+void CommandWindow::Print() {
+    PrintSelection(*this);
+}
+
+void CommandWindow::PrintSetup() {
+    ::PrintSetup(*this);
+}
+
+void CommandWindow::FontCommand() {
+    ChangeFont();
+}
+
+void CommandWindow::ColorsCommand() {
+    ChangeColors();
+}
+
+void CommandWindow::ToggleRememberOrigin() {
+    rememberOrigin = !rememberOrigin;
+}
+
+void CommandWindow::ToggleAutoFocus() {
+    autoFocus = !autoFocus;
+}
+
+void CommandWindow::Resize80x24Command() {
+    ResizeTo80x24();
 }
 
 // A paste needs a connection, and the selection pastes a selection; before
 // it starts, a hold ends so that the host's output resumes with it. A paste
 // that runs already goes on alone.
-LRESULT CommandWindow::Paste(int id) {
-    if (!session.IsConnected()) return 0;
-    if (id != IDM_PASTE && SelectionEmpty(screen)) return 0;
+void CommandWindow::Paste(int id) {
+    if (!session.IsConnected()) return;
+    if (id != IDM_PASTE && SelectionEmpty(screen)) return;
     if (paste.Running()) {
         MessageBeep(MB_OK);
-        return 0;
+        return;
     }
     ReleaseHold();
     if (id == IDM_PASTE)
         paste.StartClipboard(handle);
     else
         paste.StartSelection(CopySelection(id == IDM_PASTESELQUOTED, 0));
-    return 0;
 }
 
 // A hold the user asked for with Scroll Lock also turns Scroll Lock off,
@@ -153,22 +216,19 @@ void CommandWindow::ToggleSoftSize() {
 }
 
 void CommandWindow::LogLine(const unsigned char* text) {
-    LogScreenLine(logging, text);
+    log.ScreenLine(text);
 }
 
 void CommandWindow::LogReceivedBytes(const char* bytes, int count) {
-    ::LogReceivedBytes(logging, bytes, count);
+    log.ReceivedBytes(bytes, count);
 }
 
 void CommandWindow::LoggingCommand() {
-    if (logging.loggingMode && AskWithTitle("Stop logging?", MB_YESNO | MB_ICONQUESTION) == IDYES)
-        StopLog(logging);
+    if (log.settings.loggingMode &&
+        AskWithTitle("Stop logging?", MB_YESNO | MB_ICONQUESTION) == IDYES)
+        log.Stop();
     else
-        RunLogDialog();
-}
-
-void CommandWindow::RunLogDialog() {
-    ::RunLogDialog(logging, this);
+        log.RunDialog();
 }
 
 void CommandWindow::RunMacroDialog() {
@@ -180,9 +240,32 @@ void CommandWindow::PlayMacro() {
     ::PlayMacro(lastMacro, keyQueue, window);
 }
 
-LRESULT CommandWindow::CommandNotImplemented() {
-    AskWithTitle("Command not implemented", MB_OK | MB_ICONINFORMATION);
-    return 0;
+void CommandWindow::CallHelp(int command, int context) {
+    HelpViewer::Request(this, command, context);
+}
+
+void CommandWindow::RunAboutBox() {
+    Dialog about("ABOUTBOX", this);
+    about.RunModal();
+}
+
+// F1 held while a menu waits for input: the Enter posted here makes the
+// menu choose its highlighted item, whose command then finds help mode on.
+void CommandWindow::EnterIdle(WPARAM source) {
+    if (source != MSGF_MENU || GetKeyState(VK_F1) >= 0) return;
+    helpMode = 1;
+    PostMessageA(handle, WM_KEYDOWN, VK_RETURN, 0);
+}
+
+// A menu can close in help mode without a command: Enter on a grayed item,
+// or the system menu's item, which arrives as a system command. Help mode
+// then ends with the menu instead of taking a later command's place.
+void CommandWindow::EndHelpModeLater() {
+    if (helpMode) PostMessageA(handle, UM_ENDHELPMODE, 0, 0);
+}
+
+void CommandWindow::Tell(const char* text, bool informationIcon) {
+    AskWithTitle(text, MB_OK | (informationIcon ? MB_ICONINFORMATION : 0));
 }
 
 int CommandWindow::AskWithTitle(const char* text, UINT type) {
@@ -246,10 +329,6 @@ int CommandWindow::PumpPaste() {
     return paste.Pump(session.sendQueue, session.IsConnected(), this);
 }
 
-void CommandWindow::ResetGeometry() {
-    UpdateSizeItem();
-}
-
 // Sizes that the layout makes itself match the frame it recorded; only
 // the user's resizes lay the window out again.
 LRESULT CommandWindow::HandleSize(WPARAM type, LPARAM) {
@@ -292,6 +371,18 @@ void CommandWindow::ApplyAutoFocus() {
     if (popup != GetActiveWindow()) SetActiveWindow(popup);
 }
 
+// Every timer of the window; one that none of these names is ignored.
+void CommandWindow::Timer(UINT_PTR id) {
+    switch (id) {
+    case SelectionTimerId: TrackSelectionAtPointer(0); break;
+    case BlinkTimerId: BlinkTick(); break;
+    case BreakTimerId: keyQueue.BreakTimerFired(); break;
+    case PauseTimerId: keyQueue.PauseTimerFired(); break;
+    case LogFlushTimerId: log.FlushTick(); break;
+    default: break;
+    }
+}
+
 LRESULT CommandWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE: InitScrollBars(); break;
@@ -304,7 +395,10 @@ LRESULT CommandWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         SendMessageA(handle, WM_COMMAND,
                      (wParam & MK_SHIFT) ? IDM_PASTESELQUOTED : IDM_PASTESELECTION, 0);
         return 0;
-    case WM_TIMER: StreamWindow::HandleMessage(message, wParam, lParam); return 0;
+    case WM_TIMER: Timer(wParam); return 0;
+    case WM_ENTERIDLE: EnterIdle(wParam); return 0;
+    case WM_EXITMENULOOP: EndHelpModeLater(); break;
+    case UM_ENDHELPMODE: helpMode = 0; return 0;
     default: break;
     }
     return StreamWindow::HandleMessage(message, wParam, lParam);

@@ -1,8 +1,8 @@
 #include "app/win32/TelnetApplication.h"
 
 #include "app/SessionTitle.h"
-#include "app/win32/PrivateProfile.h"
 #include "app/win32/TerminalWindow.h"
+#include "settings/win32/PrivateProfile.h"
 #include "winlib/SystemUpperCase.h"
 
 namespace {
@@ -68,7 +68,7 @@ bool TelnetApplication::StartInstance() {
         delete window;
         return false;
     }
-    if (window->logging.loggingMode) window->RunLogDialog();
+    if (window->log.settings.loggingMode) window->log.RunDialog();
     window->session.Link(&connection);
     connection.SetEvents(window);
     if (connection.Open(window->Handle(), settingsPath, window))

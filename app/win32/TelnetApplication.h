@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/CommandLine.h"
+#include "app/win32/WindowMessages.h"
 #include "session/win32/TelnetConnection.h"
 #include "winlib/Application.h"
 
@@ -30,5 +31,5 @@ class TelnetApplication : public Application {
     ArgumentTable arguments;
     char settingsPath[SettingsPathSize] = {};
     CommandLineOptions options;
-    TelnetConnection connection;
+    TelnetConnection connection{UM_SOCKET};
 };

@@ -2,9 +2,8 @@
 
 #include <cstdio>
 
-#include "app/MenuState.h"
+#include "app/CommandTable.h"
 #include "app/win32/HostDialog.h"
-#include "resources/resource.h"
 #include "textsvc/SelectionCopy.h"
 
 TerminalWindow::TerminalWindow(Profile& settings) : EmulatorWindow(settings) {}
@@ -78,14 +77,6 @@ void TerminalWindow::NewSession() {
         MessageBoxA(handle, "Cannot start new session", baseCaption, MB_OK | MB_ICONSTOP);
 }
 
-LRESULT TerminalWindow::CommandHook(int id, HWND control, int notifyCode) {
-    switch (id) {
-    case IDM_CONNECT: ConnectCommand(); return 0;
-    case IDM_NEWSESSION: NewSession(); return 0;
-    default: return EmulatorWindow::CommandHook(id, control, notifyCode);
-    }
-}
-
 void TerminalWindow::Connected() {
     SetSessionState(SessionState::Connected);
 }
@@ -119,13 +110,14 @@ LRESULT TerminalWindow::InitMenu(HMENU menu) {
     conditions.verticalScrollBar = verticalScrollBar;
     conditions.autoFocus = autoFocus;
     conditions.softSize = softSize;
-    conditions.loggingMode = logging.loggingMode;
-    MenuItemRule rules[MenuRuleCount];
-    ApplyMenuRules(conditions, rules);
-    for (const MenuItemRule& rule : rules) {
-        EnableMenuItem(menu, rule.id, MF_BYCOMMAND | (rule.enabled ? MF_ENABLED : MF_GRAYED));
-        if (rule.checked >= 0)
-            CheckMenuItem(menu, rule.id, MF_BYCOMMAND | (rule.checked ? MF_CHECKED : MF_UNCHECKED));
+    conditions.loggingMode = log.settings.loggingMode;
+    for (const CommandRow& row : Commands()) {
+        if (!row.enabled) continue;
+        EnableMenuItem(menu, row.id,
+                       MF_BYCOMMAND | (row.enabled(conditions) ? MF_ENABLED : MF_GRAYED));
+        if (row.checked)
+            CheckMenuItem(menu, row.id,
+                          MF_BYCOMMAND | (row.checked(conditions) ? MF_CHECKED : MF_UNCHECKED));
     }
     return 1;
 }

@@ -2,13 +2,13 @@
 
 #include "app/CommandLine.h"
 #include "app/SessionTitle.h"
-#include "emulator/win32/EmulatorWindow.h"
+#include "app/win32/EmulatorWindow.h"
 
 // The program's one top-level window, of class "LUMO32", with the menu and
 // the accelerators of the same name. This layer is the session's: choosing
 // the host and connecting, new sessions, the title that shows the state of
 // the connection, the question when the host closes it, and the menu
-// state.
+// state that the command table's rules read.
 class TerminalWindow : public EmulatorWindow {
   public:
     explicit TerminalWindow(Profile& settings);
@@ -26,7 +26,10 @@ class TerminalWindow : public EmulatorWindow {
     // user asked for lays the window out again.
     void HoldChanged(const HoldFlags& before) override;
 
-    LRESULT CommandHook(int id, HWND control, int notifyCode) override;
+    // The session's commands.
+    void ConnectCommand() override;
+    void NewSession() override;
+
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     char hostText[HostTextSize] = {};
@@ -41,8 +44,6 @@ class TerminalWindow : public EmulatorWindow {
     int RunHostDialog();
     void Connect();
     void SetSessionState(SessionState state);
-    void ConnectCommand();
-    void NewSession();
     LRESULT InitMenu(HMENU menu);
     int ClipboardHasText();
     void Connected();

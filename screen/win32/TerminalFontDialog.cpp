@@ -2,7 +2,7 @@
 
 #include <dlgs.h>
 
-#include "app/DisplaySettings.h"
+#include "screen/DisplaySettings.h"
 
 namespace {
 

@@ -71,7 +71,8 @@ int ConnectHasFailed(SOCKET socketHandle) {
 
 } // namespace
 
-TelnetConnection::TelnetConnection() : engine(*this), socketHandle(INVALID_SOCKET) {}
+TelnetConnection::TelnetConnection(UINT socketMessage_)
+    : socketMessage(socketMessage_), engine(*this), socketHandle(INVALID_SOCKET) {}
 
 TelnetConnection::~TelnetConnection() {
     if (!winsockStarted) return;
@@ -134,10 +135,10 @@ int TelnetConnection::StartSocket(const void* address) {
     SOCKET created = socket(AF_INET, SOCK_STREAM, 0);
     if (created == INVALID_SOCKET) return FailConnect("Cannot allocate socket");
     socketHandle = created;
-    // The outcome of the connect arrives later as UM_SOCKET; only a failure
+    // The outcome of the connect arrives later as the socket message; only a failure
     // reported at once, which would never be followed by a notification, is
     // handled here.
-    if (WSAAsyncSelect(created, AsWindow(window), UM_SOCKET, SocketEvents) == SOCKET_ERROR)
+    if (WSAAsyncSelect(created, AsWindow(window), socketMessage, SocketEvents) == SOCKET_ERROR)
         return ConnectFailedEarly();
     if (connect(created, static_cast<const sockaddr*>(address), sizeof(sockaddr_in)) ==
             SOCKET_ERROR &&
@@ -161,9 +162,9 @@ int TelnetConnection::FailConnect(const char* format, const char* host) {
     return FailConnect(text);
 }
 
-// The same ending as a refused connection reported through UM_SOCKET: the
-// user sees "Cannot connect to %s" and the window learns that the
-// connection has ended.
+// The same ending as a refused connection reported through the socket
+// message: the user sees "Cannot connect to %s" and the window learns that
+// the connection has ended.
 int TelnetConnection::ConnectFailedEarly() {
     linkState = LinkState::Connecting;
     ReadFailed();

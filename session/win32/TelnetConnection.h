@@ -2,13 +2,13 @@
 
 #include <windows.h>
 
-#include "app/win32/WindowMessages.h"
 #include "session/Connection.h"
 #include "session/TelnetEngine.h"
 
 // The Telnet connection over Windows Sockets 1.1 in its asynchronous,
 // message-driven form. Every socket event (connect complete, data, room to
-// send again, close) is posted to the linked window as UM_SOCKET; the window
+// send again, close) is posted to the linked window as the message it was
+// made with; the window
 // only marks that data may be ready and wakes a send queue that waits for
 // the socket, and the pumps call Receive and Send from idle work. Received
 // blocks pass through the Telnet engine, whose replies go out at once
@@ -20,7 +20,8 @@ class TelnetConnection : public Connection {
 
     static constexpr int HostNameSize = 128;
 
-    TelnetConnection();
+    // socketMessage: the window message that carries the socket's events.
+    explicit TelnetConnection(UINT socketMessage);
     // Cleans up Windows Sockets when this object started them.
     ~TelnetConnection() override;
 
@@ -50,6 +51,7 @@ class TelnetConnection : public Connection {
     int ConnectFailedEarly();
     void Established();
 
+    UINT socketMessage;
     TelnetEngine engine;
     char hostName[HostNameSize] = {};
     // A SOCKET; kept as its integer type so that this header needs only

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/LoggingSettings.h"
+#include "textsvc/LoggingSettings.h"
 #include "winlib/Dialog.h"
 
 // "Logging" (template LOGDLGBOX): the log file's path and the policy. OK

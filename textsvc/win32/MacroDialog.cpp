@@ -1,7 +1,7 @@
 #include "textsvc/win32/MacroDialog.h"
 
-#include "app/BoundedText.h"
 #include "resources/resource.h"
+#include "settings/BoundedText.h"
 
 MacroDialog::MacroDialog(Profile& profile, int macroIndex, Window* parent)
     : Dialog("MACRODLGBOX", parent), form(profile, macroIndex) {}

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MacroDialogForm.h"
+#include "textsvc/MacroDialogForm.h"
 #include "winlib/Dialog.h"
 
 // "Macro" (template MACRODLGBOX): lists the macros of section "Macros",

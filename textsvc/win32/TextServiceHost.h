@@ -2,19 +2,17 @@
 
 #include <windows.h>
 
+#include "screen/ScrollBackControl.h"
+
 class ScreenBuffer;
 class Window;
 
 // What find, save and print need from the terminal window: its screen and
 // history, scroll-back mode, and messages captioned with its title.
-class TextServiceHost {
+class TextServiceHost : public virtual ScrollBackControl {
   public:
-    virtual ~TextServiceHost() = default;
     virtual Window& OwnerWindow() = 0;
     virtual ScreenBuffer& Screen() = 0;
-    virtual int InScrollBack() = 0;
-    virtual void EnterScrollBack() = 0;
-    virtual void LeaveScrollBack() = 0;
     // Shows the history from line top, with the store's cursor standing
     // there already.
     virtual void ShowHistoryAt(int top) = 0;

@@ -1,22 +1,23 @@
-#include "ProfileTestSupport.h"
+#include "settings/ProfileTestSupport.h"
 
 #include "app/CommandLine.h"
-#include "app/DisplaySettings.h"
-#include "app/LoggingSettings.h"
-#include "app/TerminalOptions.h"
 #include "app/WindowPlacement.h"
+#include "emulator/TerminalSettings.h"
+#include "screen/DisplaySettings.h"
+#include "textsvc/LoggingSettings.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 // Everything read at start-up, and written back at exit in the order the
-// window layers are destroyed: terminal, window placement, display, logging.
+// window layers are destroyed: terminal, window placement, logging (the
+// command layer's log), display.
 struct AllSettings {
     DisplaySettings display;
     LoggingSettings logging;
     WindowSettings window;
-    TerminalOptions terminal;
+    TerminalSettings terminal;
 };
 
 AllSettings ReadAll(Profile& profile, const char* settingsPath) {
@@ -24,15 +25,15 @@ AllSettings ReadAll(Profile& profile, const char* settingsPath) {
     s.display = ReadDisplaySettings(profile);
     s.logging = ReadLoggingSettings(profile, "C:\\WINDOWS", settingsPath, UpperCaseAnsi);
     s.window = ReadWindowSettings(profile);
-    s.terminal = ReadTerminalOptions(profile);
+    s.terminal = ReadTerminalSettings(profile);
     return s;
 }
 
 void WriteAll(Profile& profile, const AllSettings& s) {
-    WriteTerminalOptions(profile, s.terminal, s.display.columns, s.window.softSize);
+    WriteTerminalSettings(profile, s.terminal, s.display.columns, s.window.softSize);
     WriteWindowSettings(profile, s.window);
-    WriteDisplaySettings(profile, s.display);
     WriteLoggingSettings(profile, s.logging);
+    WriteDisplaySettings(profile, s.display);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "ProfileTestSupport.h"
+#include "settings/ProfileTestSupport.h"
 
 #include "app/WindowPlacement.h"
 
