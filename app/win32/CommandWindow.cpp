@@ -39,7 +39,7 @@ CommandWindow::CommandWindow(Profile& settings) : StreamWindow(settings) {
 }
 
 // The screen's rows close a log of lines; the mode stays as the user
-// left it, for the next start.
+// left it, for the next start. Destroy has brought the live screen back.
 CommandWindow::~CommandWindow() {
     if (logging.loggingMode == LinesOnly) screen.LogScreen();
     CloseLog();
@@ -196,6 +196,15 @@ LRESULT CommandWindow::HandleClose() {
                      MB_OKCANCEL | MB_ICONQUESTION) != IDCANCEL)
         Destroy();
     return 0;
+}
+
+// The window closes on the live screen: scroll-back mode ends first and
+// shows what waited, so that the screen's rows logged at the end are the
+// live ones, after the lines that left it, each once. Both ways out, Exit
+// and OK to a closed connection, come here while every layer is alive.
+void CommandWindow::Destroy() {
+    LeaveScrollBack();
+    StreamWindow::Destroy();
 }
 
 LRESULT CommandWindow::QueryEndSession() {

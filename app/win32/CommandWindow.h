@@ -20,6 +20,7 @@ class CommandWindow : public StreamWindow, public TextServiceHost {
 
     LRESULT HandleCommand(int id, HWND control, int notifyCode) override;
     LRESULT HandleClose() override;
+    void Destroy() override;
     LRESULT HandleSize(WPARAM type, LPARAM packedSize) override;
     LRESULT HandleMinMaxInfo(MINMAXINFO* info) override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
