@@ -20,7 +20,10 @@ void SetUpPrintDialog(HWND owner) {
     if (!printDialogReady) {
         printDialogData.lStructSize = sizeof printDialogData;
         printDialogData.nCopies = 1;
-        printDialogData.Flags = PD_HIDEPRINTTOFILE | PD_RETURNDC | PD_NOPAGENUMS;
+        // Copies are the driver's to make where it can; the dialog then
+        // leaves 1 in nCopies, else the count the program prints itself.
+        printDialogData.Flags =
+            PD_HIDEPRINTTOFILE | PD_RETURNDC | PD_NOPAGENUMS | PD_USEDEVMODECOPIESANDCOLLATE;
         printDialogReady = 1;
     }
     printDialogData.hwndOwner = owner;
@@ -90,11 +93,16 @@ class PrintJob : public SelectedLineSink {
     explicit PrintJob(HWND owner) : owner(owner) {}
     int Start();
     int Line(const unsigned char* chars, int count, int last) override;
+    // The selection, as many times as the copies that the driver does not
+    // make; 0 when the job stopped.
+    int PrintCopies(ScreenBuffer& screen);
     void End();
 
   private:
     int BeginDocument();
+    int EjectPage();
     HWND owner;
+    int copies = 1;
     HDC dc = nullptr;
     PrintPager pager;
     int pageOpen = 0;
@@ -108,6 +116,7 @@ int PrintJob::Start() {
     // Cancel ends here, and so does a dialog that said itself that there is
     // no printer (Wine's does, and then reports no error).
     if (!PrintDlgA(&printDialogData) && CommDlgExtendedError() == 0) return 0;
+    copies = printDialogData.nCopies > 1 ? printDialogData.nCopies : 1;
     dc = PrinterDc();
     if (!dc) return Fail(owner, "Cannot print!");
     return BeginDocument();
@@ -151,10 +160,25 @@ int PrintJob::Line(const unsigned char* chars, int count, int) {
     }
     TextOutA(dc, 0, pager.NextLineTop(), reinterpret_cast<const char*>(chars), count);
     if (!pager.LinePrinted()) return 1;
+    return EjectPage();
+}
+
+int PrintJob::EjectPage() {
     pageOpen = 0;
     lastEscape = EndPage(dc) > 0 ? 1 : -1;
     PrintAbortProc(dc, 0);
     return lastEscape > 0 && !printAborted;
+}
+
+// Each copy starts on a page of its own.
+int PrintJob::PrintCopies(ScreenBuffer& screen) {
+    for (int copy = 1; copy <= copies; ++copy) {
+        if (!WalkSelectedLines(screen, *this)) return 0;
+        if (copy == copies || !pageOpen) continue;
+        pager.NewPage();
+        if (!EjectPage()) return 0;
+    }
+    return 1;
 }
 
 // A job that failed or was cancelled is abandoned, not ended.
@@ -196,7 +220,7 @@ void PrintSelection(TextServiceHost& host) {
     if (!job.Start()) return;
     int wasInScrollBack = host.InScrollBack();
     host.EnterScrollBack();
-    WalkSelectedLines(screen, job);
+    job.PrintCopies(screen);
     job.End();
     if (!wasInScrollBack) host.LeaveScrollBack();
 }
