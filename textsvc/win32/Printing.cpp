@@ -20,10 +20,7 @@ void SetUpPrintDialog(HWND owner) {
     if (!printDialogReady) {
         printDialogData.lStructSize = sizeof printDialogData;
         printDialogData.nCopies = 1;
-        // Copies are the driver's to make where it can; the dialog then
-        // leaves 1 in nCopies, else the count the program prints itself.
-        printDialogData.Flags =
-            PD_HIDEPRINTTOFILE | PD_RETURNDC | PD_NOPAGENUMS | PD_USEDEVMODECOPIESANDCOLLATE;
+        printDialogData.Flags = PD_HIDEPRINTTOFILE | PD_RETURNDC | PD_NOPAGENUMS;
         printDialogReady = 1;
     }
     printDialogData.hwndOwner = owner;
@@ -34,27 +31,40 @@ void FreeDeviceChoice() {
     if (printDialogData.hDevNames) GlobalFree(printDialogData.hDevNames);
     printDialogData.hDevMode = nullptr;
     printDialogData.hDevNames = nullptr;
+    printDialogData.nCopies = 1;
+}
+
+// The program makes the copies itself, one after the other (PrintCopies):
+// a driver that says it makes them does not always (the PDF printer of
+// CUPS under Wine prints one), and a dialog that also leaves the count in
+// the device mode would multiply them. The printer is told to make one.
+bool OneCopyEach(DEVMODEA* mode) {
+    if (!mode || !(mode->dmFields & DM_COPIES) || mode->dmCopies <= 1) return false;
+    mode->dmCopies = 1;
+    return true;
 }
 
 // The printer's device context: the dialog's, or one made from the device
 // names it left. The choice is then forgotten, so that the next job starts
-// from the default printer unless Print Setup is used again.
+// from one copy and, unless Print Setup is used again, the default printer.
 HDC PrinterDc() {
     HDC dc = printDialogData.hDC;
     printDialogData.hDC = nullptr;
+    DEVMODEA* mode = printDialogData.hDevMode
+                         ? static_cast<DEVMODEA*>(GlobalLock(printDialogData.hDevMode))
+                         : nullptr;
+    bool oneCopy = OneCopyEach(mode);
+    if (dc && oneCopy) ResetDCA(dc, mode);
     if (!dc && printDialogData.hDevNames) {
         DEVNAMES* names = static_cast<DEVNAMES*>(GlobalLock(printDialogData.hDevNames));
-        DEVMODEA* mode = printDialogData.hDevMode
-                             ? static_cast<DEVMODEA*>(GlobalLock(printDialogData.hDevMode))
-                             : nullptr;
         if (names) {
             const char* base = reinterpret_cast<const char*>(names);
             dc = CreateDCA(base + names->wDriverOffset, base + names->wDeviceOffset,
                            base + names->wOutputOffset, mode);
             GlobalUnlock(printDialogData.hDevNames);
         }
-        if (mode) GlobalUnlock(printDialogData.hDevMode);
     }
+    if (mode) GlobalUnlock(printDialogData.hDevMode);
     FreeDeviceChoice();
     return dc;
 }
@@ -93,8 +103,8 @@ class PrintJob : public SelectedLineSink {
     explicit PrintJob(HWND owner) : owner(owner) {}
     int Start();
     int Line(const unsigned char* chars, int count, int last) override;
-    // The selection, as many times as the copies that the driver does not
-    // make; 0 when the job stopped.
+    // The selection, as many times as the copies asked for; 0 when the job
+    // stopped.
     int PrintCopies(ScreenBuffer& screen);
     void End();
 
