@@ -1,7 +1,6 @@
 #include "app/win32/CommandWindow.h"
 
 #include "app/SessionTitle.h"
-#include "app/WindowLimits.h"
 #include "resources/resource.h"
 #include "textsvc/MacroNotation.h"
 #include "textsvc/SelectionCopy.h"
@@ -274,7 +273,7 @@ LRESULT CommandWindow::HandleSize(WPARAM type, LPARAM) {
     return 0;
 }
 
-LRESULT CommandWindow::HandleMinMaxInfo(MINMAXINFO* info) {
+WindowLimits CommandWindow::CurrentLimits() {
     WindowLimitInputs in;
     in.metrics = SystemFrameMetrics();
     in.screenWidth = GetSystemMetrics(SM_CXSCREEN);
@@ -286,7 +285,11 @@ LRESULT CommandWindow::HandleMinMaxInfo(MINMAXINFO* info) {
     in.vBarShown = layout.vBarShown;
     in.hBarShown = layout.hBarShown;
     in.softSize = SizeFollowsWindow();
-    WindowLimits limits = ComputeWindowLimits(in);
+    return ComputeWindowLimits(in);
+}
+
+LRESULT CommandWindow::HandleMinMaxInfo(MINMAXINFO* info) {
+    WindowLimits limits = CurrentLimits();
     info->ptMaxSize.x = info->ptMaxTrackSize.x = limits.maxWidth;
     info->ptMaxSize.y = info->ptMaxTrackSize.y = limits.maxHeight;
     info->ptMinTrackSize.x = limits.minWidth;

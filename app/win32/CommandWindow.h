@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/WindowLimits.h"
 #include "app/WindowSettings.h"
 #include "session/win32/StreamWindow.h"
 #include "textsvc/FindText.h"
@@ -23,6 +24,8 @@ class CommandWindow : public StreamWindow, public TextServiceHost {
     void Destroy() override;
     LRESULT HandleSize(WPARAM type, LPARAM packedSize) override;
     LRESULT HandleMinMaxInfo(MINMAXINFO* info) override;
+    // The sizes the window may take now; the largest is its maximized size.
+    WindowLimits CurrentLimits();
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     // A change of the logical screen size: the report to the host and the
