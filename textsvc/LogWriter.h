@@ -13,8 +13,8 @@ constexpr int MaxLogLine = 132;         // characters of a screen line
 class LogFile {
   public:
     virtual ~LogFile() = default;
-    // Opens the path for writing at its end, creating the file when it does
-    // not exist; false when neither works.
+    // Opens the path for appending, creating the file when it does not
+    // exist; false when neither works.
     virtual bool Open(const char* path) = 0;
     // Writes the bytes; false when not all of them were written.
     virtual bool Write(const char* bytes, int count) = 0;

@@ -12,6 +12,8 @@ class PrintPager {
     // Counts a printed line; 1 when it filled the page, which is then to be
     // ejected (the next line starts a new page).
     int LinePrinted();
+    // The next line starts a new page.
+    void NewPage() { currentLine = 1; }
     int LinesPerPage() const { return linesPerPage; }
     int LineHeight() const { return lineHeight; }
 

@@ -2,7 +2,6 @@
 
 #include "app/CommandTable.h"
 #include "app/SessionTitle.h"
-#include "app/WindowLimits.h"
 #include "resources/resource.h"
 #include "textsvc/HelpContexts.h"
 #include "textsvc/MacroNotation.h"
@@ -44,8 +43,9 @@ CommandWindow::CommandWindow(Profile& settings)
 }
 
 // The screen's rows close a log of lines, which the log itself then
-// closes; the mode stays as the user left it, for the next start. The help
-// viewer closes with the terminal.
+// closes; the mode stays as the user left it, for the next start (Destroy
+// has brought the live screen back). The help viewer closes with the
+// terminal.
 CommandWindow::~CommandWindow() {
     if (log.settings.loggingMode == LinesOnly) screen.LogScreen();
     WriteWindowSettings();
@@ -281,6 +281,15 @@ LRESULT CommandWindow::HandleClose() {
     return 0;
 }
 
+// The window closes on the live screen: scroll-back mode ends first and
+// shows what waited, so that the screen's rows logged at the end are the
+// live ones, after the lines that left it, each once. Both ways out, Exit
+// and OK to a closed connection, come here while every layer is alive.
+void CommandWindow::Destroy() {
+    LeaveScrollBack();
+    StreamWindow::Destroy();
+}
+
 LRESULT CommandWindow::QueryEndSession() {
     return AskWithTitle("System shutdown has been requested.\nOkay to exit?",
                         MB_OKCANCEL | MB_ICONQUESTION) != IDCANCEL;
@@ -344,7 +353,7 @@ LRESULT CommandWindow::HandleSize(WPARAM type, LPARAM) {
     return 0;
 }
 
-LRESULT CommandWindow::HandleMinMaxInfo(MINMAXINFO* info) {
+WindowLimits CommandWindow::CurrentLimits() {
     WindowLimitInputs in;
     in.metrics = SystemFrameMetrics();
     in.screenWidth = GetSystemMetrics(SM_CXSCREEN);
@@ -356,7 +365,11 @@ LRESULT CommandWindow::HandleMinMaxInfo(MINMAXINFO* info) {
     in.vBarShown = layout.vBarShown;
     in.hBarShown = layout.hBarShown;
     in.softSize = SizeFollowsWindow();
-    WindowLimits limits = ComputeWindowLimits(in);
+    return ComputeWindowLimits(in);
+}
+
+LRESULT CommandWindow::HandleMinMaxInfo(MINMAXINFO* info) {
+    WindowLimits limits = CurrentLimits();
     info->ptMaxSize.x = info->ptMaxTrackSize.x = limits.maxWidth;
     info->ptMaxSize.y = info->ptMaxTrackSize.y = limits.maxHeight;
     info->ptMinTrackSize.x = limits.minWidth;

@@ -2,6 +2,7 @@
 
 #include "app/CommandTarget.h"
 #include "app/WindowPlacement.h"
+#include "app/WindowLimits.h"
 #include "app/WindowSettings.h"
 #include "app/win32/StreamWindow.h"
 #include "textsvc/FindText.h"
@@ -31,8 +32,11 @@ class CommandWindow : public StreamWindow, public TextServiceHost, public Comman
 
     LRESULT HandleCommand(int id, HWND control, int notifyCode) override;
     LRESULT HandleClose() override;
+    void Destroy() override;
     LRESULT HandleSize(WPARAM type, LPARAM packedSize) override;
     LRESULT HandleMinMaxInfo(MINMAXINFO* info) override;
+    // The sizes the window may take now; the largest is its maximized size.
+    WindowLimits CurrentLimits();
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     // Geometry asks the window's switches.

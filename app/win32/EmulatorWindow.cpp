@@ -26,7 +26,9 @@ EmulatorWindow::~EmulatorWindow() {
 }
 
 void EmulatorWindow::ProcessInput(const char* bytes, int count) {
+    receiving = 1;
     emulator.ProcessInput(bytes, count);
+    receiving = 0;
 }
 
 // A cursor waiting to wrap stands after the last column; the caret stays
@@ -44,15 +46,41 @@ void EmulatorWindow::Beep() {
     MessageBeep(0xFFFFFFFF);
 }
 
-// Restoring and then maximizing lays the window out for the new width.
-// The fixed layout of a window that is already at its largest does not
-// resize it, so the margins, tab stops and size item are set for the new
-// width here rather than left at the old one.
+// The screen has switched: its contents, the cursor, the margins and the
+// tab stops are those of the new width at once. The window takes its size
+// at the next update of received data, once for all the switches before
+// it: each resize costs tens of milliseconds, and a host that switches on
+// every line would hold the window in them, deaf to keys and Exit.
 void EmulatorWindow::ShowColumnsChanged() {
-    if (!handle) return;
-    ShowWindow(handle, SW_RESTORE);
-    ShowWindow(handle, SW_MAXIMIZE);
     ResetGeometry();
+    columnsSizePending = 1;
+}
+
+void EmulatorWindow::ShowChanges() {
+    if (columnsSizePending) TakeColumnsSize();
+    if (sizeItemPending) UpdateSizeItem();
+    CommandWindow::ShowChanges();
+}
+
+// Restoring and then maximizing lays the window out for the logical width.
+// A window maximized at that width already (the switches came in pairs)
+// keeps its place, so that it does not flicker. The fixed layout runs as
+// it did right after the switch, even when the host has turned SoftSize
+// on since: that layout leaves the screen, the cursor and the replies alone.
+void EmulatorWindow::TakeColumnsSize() {
+    columnsSizePending = 0;
+    if (!handle) return;
+    int soft = softSize;
+    softSize = 0;
+    RECT r;
+    GetWindowRect(handle, &r);
+    WindowLimits limits = CurrentLimits();
+    if (!IsZoomed(handle) || r.right - r.left != limits.maxWidth ||
+        r.bottom - r.top != limits.maxHeight) {
+        ShowWindow(handle, SW_RESTORE);
+        ShowWindow(handle, SW_MAXIMIZE);
+    }
+    softSize = soft;
 }
 
 // The size item sits at the right end of the menu bar and names the
@@ -63,7 +91,11 @@ void EmulatorWindow::AppendSizeItem() {
     AppendMenuA(GetMenu(handle), MF_STRING | MF_HELP, IDM_SIZEITEM, text);
 }
 
+// Redrawing the menu bar costs more than a resize under Wine: a size that
+// received data changes is shown at the next update.
 void EmulatorWindow::UpdateSizeItem() {
+    sizeItemPending = receiving;
+    if (receiving) return;
     HMENU menu = handle ? GetMenu(handle) : nullptr;
     if (!menu) return;
     char text[SizeItemTextSize];

@@ -28,6 +28,9 @@ class EmulatorWindow : public CommandWindow, public EmulatorHost {
     // The bell, for the emulator and the key queue alike.
     void Beep() override;
     void ShowColumnsChanged() override;
+    // Received data is shown: the window first takes the size that the
+    // column switches before it call for.
+    void ShowChanges() override;
     void SetSoftSize(int on) override { softSize = on ? 1 : 0; }
     void UpdateSizeItem() override;
 
@@ -54,4 +57,11 @@ class EmulatorWindow : public CommandWindow, public EmulatorHost {
     LRESULT SysKeyDown(WPARAM virtualKey, LPARAM keyData);
     void AppendSizeItem();
     void TellBinaryOutput();
+    void TakeColumnsSize();
+
+    // While received data is processed, a column switch waits for the
+    // window to take its size, and a new logical size for the size item.
+    int receiving = 0;
+    int columnsSizePending = 0;
+    int sizeItemPending = 0;
 };

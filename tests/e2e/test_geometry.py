@@ -1,8 +1,10 @@
 """Window geometry and scrolling: the SoftSize layout moving lines between
 the screen and the history as the window shrinks and grows, the size item
 on the menu bar, the fixed layout's limits and horizontal bar, and the
-vertical scroll bar entering and leaving scroll-back mode."""
+vertical scroll bar entering and leaving scroll-back mode, and a host that
+switches columns on and on."""
 
+import threading
 import time
 
 
@@ -189,3 +191,29 @@ def test_resize_to_80x24_leaves_a_smaller_fixed_size(start_program, probe, host,
     probe.command(program.window["handle"], 602)
     wait_size(probe, program, "80x24")
     lumo.screenshot("geometry-resized-80x24")
+
+
+def test_a_host_switching_columns_leaves_keys_and_exit_answered_and_the_size_right(
+        start_program, probe, host, settings_file):
+    program = connect(start_program, probe, host, settings_file("COLS.INI", "[Window]\n")[0])
+    handle, (left, _, right, _) = program.window["handle"], probe.client(program.window["handle"])
+    lumo.xdotool("mousemove", *lumo.centre(program.window), "click", 1)
+    stop = threading.Event()
+
+    def switch():  # 200 switches every 50 ms until stopped
+        while not stop.wait(0.05):
+            host.send(b"\x1b[?3hwide\r\n\x1b[?3lnarrow\r\n" * 100)
+
+    threading.Thread(target=switch, daemon=True).start()
+    try:
+        lumo.xdotool("type", "k")
+        host.wait_received(b"k", timeout=10)
+        probe.command(handle, 103)
+        probe.click(probe.message_box(TITLE, timeout=10)[0]["handle"], "Cancel")
+    finally:
+        stop.set()
+    host.send(b"\x1b[?3hlast\x1b[6n")
+    host.wait_received(b"R", timeout=60)
+    lumo.wait_until(lambda: size_item(probe, program) == "132x24", 10, what="132x24")
+    client = probe.client(handle)
+    assert client[2] - client[0] == 132 * ((right - left) // 80)

@@ -2,14 +2,16 @@
 screen's rows at exit; "All rcvd chars" writes every byte as it reaches
 the emulator; the Logging dialog, the "Stop logging?" question, the menu's
 check mark, appending, an unwritable path and the dialog at the next
-start."""
+start; two programs and Append to file sharing one log."""
 
 import os
 import shutil
 
 import lumo
 from test_geometry import drag_corner, logical_size
+from test_save import save
 
+WM_VSCROLL, SB_LINEUP = 0x115, 0
 LOGGING = 311
 EXIT = 103
 MF_CHECKED = 0x8
@@ -55,9 +57,9 @@ def logging_checked(probe, program):
     return bool(next(i for i in items if i["id"] == LOGGING)["state"] & MF_CHECKED)
 
 
-def exit_program(probe, program):
+def exit_program(probe, program, title=TITLE):
     probe.command(program.window["handle"], EXIT)
-    box, _ = probe.message_box(TITLE)
+    box, _ = probe.message_box(title)
     probe.click(box["handle"], "OK")
     program.wait(timeout=20)
 
@@ -184,3 +186,34 @@ def test_a_log_path_of_259_characters_is_written(start_program, probe, host, set
     host.send(b"long path")
     lumo.wait_until(lambda: os.path.exists(path) and read_log(path) == b"long path", 10,
                     what="the log file")
+
+
+def test_two_programs_and_an_append_share_one_log_and_exit_logs_the_live_screen(
+        start_program, probe, host, settings_file, read_screen):
+    name, path = log_file("SHARED.LOG")
+    ini, _ = settings_file("LOGSHARE.INI", f"[Logging]\nLogFile={name}\nPolicy=1\nActive=1\n")
+    hosts, programs = [host, lumo.ScriptedHost()], []
+    try:
+        for each in hosts:  # the same settings, as New session starts a copy
+            programs.append(start_program("127.0.0.1", "-P", each.port, "-I", ini))
+            answer_log_dialog(probe)
+            lumo.wait_until(lambda: each.client, 20, what="the connection")
+        programs[1].window = next(w for w in probe.windows() if w["cls"] == "LUMO32"
+                                  and w["handle"] != programs[0].window["handle"])
+        for n in range(1, 61):
+            for each, prefix in zip(hosts, b"AB"):
+                each.send(b"%c %02d\r\n" % (prefix, n))
+        for program, prefix in zip(programs, b"AB"):
+            read_screen(program, expected=b"%c 60" % prefix)
+        logged, copied = read_log(path), read_screen(programs[0]).replace(b"\n", b"\r\n")
+        save(probe, programs[0], 104, name)  # Append to the running log
+        lumo.wait_until(lambda: read_log(path) == logged + copied, 10, what="the append")
+        probe.post(programs[0].window["handle"], WM_VSCROLL, SB_LINEUP)
+        exit_program(probe, programs[0], TITLE + " - Scroll Back")
+        exit_program(probe, programs[1])
+        lines = read_log(path).replace(copied, b"", 1).split(b"\r\n")
+        for prefix in b"AB":  # each program's lines, each once, in order
+            assert [line for line in lines if line[:1] == bytes([prefix])] == [
+                b"%c %02d" % (prefix, n) for n in range(1, 61)]
+    finally:
+        hosts[1].close()

@@ -3,7 +3,7 @@ files: the selected lines one per printed line from one line height below
 the top, a new page after a full one, Cancel in "Printing..." abandoning the
 job with the window enabled again and the output that waited shown, a
 printer chosen in Print Setup used by the next Print only, "No text
-selected." without a selection, and no printer at all."""
+selected." without a selection, copies, and no printer at all."""
 
 import glob
 import os
@@ -16,6 +16,7 @@ import lumo
 
 TITLE = "LUMO/NT (127.0.0.1)"
 PRINTER_COMBO = 0x470  # the printer list of the print dialogs
+COPIES_EDIT = 0x482  # the print dialog's number of copies
 PDF_FOLDER = os.path.join(os.path.expanduser("~"), "PDF")
 
 
@@ -111,6 +112,14 @@ def test_print_lines_pages_cancel_and_setup(start_program, probe, host, settings
     assert int(tops[0] // height) == 1
     subprocess.run(["pdftoppm", "-png", "-r", "50", "-f", "1", "-l", "1", path,
                     os.path.join(lumo.ARTIFACTS, "print-page")], check=True, timeout=60)
+
+    # Two copies, each on its own page; the next Print starts from one.
+    done = printers()
+    probe.command(handle, 106)
+    dialog = probe.wait_window(cls="#32770", title="Print")
+    probe.set_text(dialog["handle"], COPIES_EDIT, "2")
+    probe.click(dialog["handle"], "OK")
+    assert pages(next_job(printers, done, "PDF")) == [["one", "two", "three"]] * 2
 
     # 35 lines on pages of 34: 34 and 1.
     host.send(b"".join(b"\r\np%02d" % n for n in range(1, 33)))

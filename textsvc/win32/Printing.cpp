@@ -31,27 +31,40 @@ void FreeDeviceChoice() {
     if (printDialogData.hDevNames) GlobalFree(printDialogData.hDevNames);
     printDialogData.hDevMode = nullptr;
     printDialogData.hDevNames = nullptr;
+    printDialogData.nCopies = 1;
+}
+
+// The program makes the copies itself, one after the other (PrintCopies):
+// a driver that says it makes them does not always (the PDF printer of
+// CUPS under Wine prints one), and a dialog that also leaves the count in
+// the device mode would multiply them. The printer is told to make one.
+bool OneCopyEach(DEVMODEA* mode) {
+    if (!mode || !(mode->dmFields & DM_COPIES) || mode->dmCopies <= 1) return false;
+    mode->dmCopies = 1;
+    return true;
 }
 
 // The printer's device context: the dialog's, or one made from the device
 // names it left. The choice is then forgotten, so that the next job starts
-// from the default printer unless Print Setup is used again.
+// from one copy and, unless Print Setup is used again, the default printer.
 HDC PrinterDc() {
     HDC dc = printDialogData.hDC;
     printDialogData.hDC = nullptr;
+    DEVMODEA* mode = printDialogData.hDevMode
+                         ? static_cast<DEVMODEA*>(GlobalLock(printDialogData.hDevMode))
+                         : nullptr;
+    bool oneCopy = OneCopyEach(mode);
+    if (dc && oneCopy) ResetDCA(dc, mode);
     if (!dc && printDialogData.hDevNames) {
         DEVNAMES* names = static_cast<DEVNAMES*>(GlobalLock(printDialogData.hDevNames));
-        DEVMODEA* mode = printDialogData.hDevMode
-                             ? static_cast<DEVMODEA*>(GlobalLock(printDialogData.hDevMode))
-                             : nullptr;
         if (names) {
             const char* base = reinterpret_cast<const char*>(names);
             dc = CreateDCA(base + names->wDriverOffset, base + names->wDeviceOffset,
                            base + names->wOutputOffset, mode);
             GlobalUnlock(printDialogData.hDevNames);
         }
-        if (mode) GlobalUnlock(printDialogData.hDevMode);
     }
+    if (mode) GlobalUnlock(printDialogData.hDevMode);
     FreeDeviceChoice();
     return dc;
 }
@@ -90,11 +103,16 @@ class PrintJob : public SelectedLineSink {
     explicit PrintJob(HWND owner) : owner(owner) {}
     int Start();
     int Line(const unsigned char* chars, int count, int last) override;
+    // The selection, as many times as the copies asked for; 0 when the job
+    // stopped.
+    int PrintCopies(ScreenBuffer& screen);
     void End();
 
   private:
     int BeginDocument();
+    int EjectPage();
     HWND owner;
+    int copies = 1;
     HDC dc = nullptr;
     PrintPager pager;
     int pageOpen = 0;
@@ -108,6 +126,7 @@ int PrintJob::Start() {
     // Cancel ends here, and so does a dialog that said itself that there is
     // no printer (Wine's does, and then reports no error).
     if (!PrintDlgA(&printDialogData) && CommDlgExtendedError() == 0) return 0;
+    copies = printDialogData.nCopies > 1 ? printDialogData.nCopies : 1;
     dc = PrinterDc();
     if (!dc) return Fail(owner, "Cannot print!");
     return BeginDocument();
@@ -151,10 +170,25 @@ int PrintJob::Line(const unsigned char* chars, int count, int) {
     }
     TextOutA(dc, 0, pager.NextLineTop(), reinterpret_cast<const char*>(chars), count);
     if (!pager.LinePrinted()) return 1;
+    return EjectPage();
+}
+
+int PrintJob::EjectPage() {
     pageOpen = 0;
     lastEscape = EndPage(dc) > 0 ? 1 : -1;
     PrintAbortProc(dc, 0);
     return lastEscape > 0 && !printAborted;
+}
+
+// Each copy starts on a page of its own.
+int PrintJob::PrintCopies(ScreenBuffer& screen) {
+    for (int copy = 1; copy <= copies; ++copy) {
+        if (!WalkSelectedLines(screen, *this)) return 0;
+        if (copy == copies || !pageOpen) continue;
+        pager.NewPage();
+        if (!EjectPage()) return 0;
+    }
+    return 1;
 }
 
 // A job that failed or was cancelled is abandoned, not ended.
@@ -196,7 +230,7 @@ void PrintSelection(TextServiceHost& host) {
     if (!job.Start()) return;
     int wasInScrollBack = host.InScrollBack();
     host.EnterScrollBack();
-    WalkSelectedLines(screen, job);
+    job.PrintCopies(screen);
     job.End();
     if (!wasInScrollBack) host.LeaveScrollBack();
 }

@@ -15,13 +15,18 @@ struct SaveFile {
     LARGE_INTEGER originalEnd = {};
 };
 
+// Each piece is written at the file's end as it is then, so that an append
+// to a file another writer appends to (the running log) lands after its
+// lines instead of over them.
 class FileTarget : public SaveTarget {
   public:
     explicit FileTarget(HANDLE file) : file(file) {}
     void Convert(char* bytes, int count) override { CharToOemBuffA(bytes, bytes, count); }
     long Write(const char* bytes, int count) override {
+        OVERLAPPED atEnd = {};
+        atEnd.Offset = atEnd.OffsetHigh = 0xFFFFFFFF;
         DWORD written = 0;
-        if (!WriteFile(file, bytes, static_cast<DWORD>(count), &written, nullptr)) return 0;
+        if (!WriteFile(file, bytes, static_cast<DWORD>(count), &written, &atEnd)) return 0;
         return static_cast<long>(written);
     }
 
@@ -30,11 +35,14 @@ class FileTarget : public SaveTarget {
 };
 
 // Append opens the file, or makes it when it does not exist; it never
-// empties a file that exists but could not be opened. Save replaces.
+// empties a file that exists but could not be opened, and it shares the
+// file with writers that append to it too, such as the log. Save replaces,
+// alone.
 SaveFile OpenChosenFile(const char* path, int append) {
     SaveFile file;
-    file.handle = CreateFileA(path, GENERIC_WRITE, 0, nullptr, append ? OPEN_ALWAYS : CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD sharing = append ? FILE_SHARE_READ | FILE_SHARE_WRITE : 0;
+    file.handle = CreateFileA(path, GENERIC_WRITE, sharing, nullptr,
+                              append ? OPEN_ALWAYS : CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file.handle != INVALID_HANDLE_VALUE && append) {
         LARGE_INTEGER zero = {};
         if (!SetFilePointerEx(file.handle, zero, &file.originalEnd, FILE_END)) {

@@ -16,18 +16,13 @@ LoggingSettings ReadSettings(Profile& profile) {
 
 } // namespace
 
-// An existing file is opened and written at its end; a missing one is
-// created.
+// The file is opened for appending, made when it does not exist: every
+// write lands at its end as it is then, so that another program logging to
+// the same file (a second session with the same settings) and this one
+// interleave their lines instead of overwriting each other's.
 bool SessionLog::File::Open(const char* path) {
-    handle = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle != INVALID_HANDLE_VALUE) {
-        if (SetFilePointer(handle, 0, nullptr, FILE_END) != INVALID_SET_FILE_POINTER) return true;
-        Close();
-        return false;
-    }
-    handle = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                         CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    handle = CreateFileA(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                         OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     return handle != INVALID_HANDLE_VALUE;
 }
 

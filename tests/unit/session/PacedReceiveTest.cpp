@@ -55,6 +55,9 @@ class RecordingTerminal : public SessionWindow, public EmulatorHost, public Scre
     unsigned Milliseconds() override { return now += tick; }
 
     void SendReply(const char* text, int length) override { out.replies.append(text, length); }
+    // As the window does: the margins and tab stops follow a column switch
+    // at once; only the window's size waits for the update.
+    void ShowColumnsChanged() override { emulator->ResetGeometry(); }
 
     void InvalidateCells(int, int, int, int) override { ++out.windowCalls; }
     void ScrollCells(int, int, int, int) override { ++out.windowCalls; }
@@ -106,8 +109,8 @@ Outcome Receive(const std::string& hostBytes, unsigned tick, size_t maxRead) {
     return out;
 }
 
-// The benchmark's three workloads in small, with reports asked for and
-// Telnet commands among them.
+// The benchmark's three workloads in small, with reports asked for,
+// switches between 80 and 132 columns and Telnet commands among them.
 std::string Workload(int kind, size_t size) {
     std::mt19937 random(kind);
     auto letters = [&](int length) {
@@ -126,6 +129,7 @@ std::string Workload(int kind, size_t size) {
         if (kind == 2)
             out += "\x1b[5;20r\x1b[20H" + letters(20 + random() % 61) + "\r\n\x1b[12H\x1b[M\x1b[L";
         if (unit % 97 == 0) out += "\x1b[6n\x1b[c";
+        if (unit % 89 == 0) out += unit % 178 ? "\x1b[?3l" : "\x1b[?3h"; // DECCOLM
         if (unit % 131 == 0) out += Bytes({255, 253, 24, 255, 241, 255, 255});
     }
     return out;
