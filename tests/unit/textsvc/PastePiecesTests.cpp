@@ -17,7 +17,7 @@ std::vector<std::string> Pieces(PastePieces& pieces, int limit = PastePieces::Ma
         int n = pieces.NextPiece(piece, limit);
         EXPECT_EQ(piece[n], 0);
         if (n == 0) return out;
-        EXPECT_LE(n, limit);
+        EXPECT_LE(n, std::clamp(limit, 1, int(PastePieces::MaxPiece)));
         out.emplace_back(piece, n);
     }
     ADD_FAILURE() << "the pieces never end";
@@ -53,6 +53,9 @@ TEST(PastePiecesTest, TextIsCutAtLineEndsAndTheLimit) {
     for (const Case& c : cases)
         EXPECT_EQ(TextPieces(c.text), c.want) << c.text;
     EXPECT_EQ(TextPieces("abcdefg\r", 3), (List{"abc", "def", "g\r"}));
+    for (int limit : {0, 1})
+        EXPECT_EQ(TextPieces("ab\r", limit), (List{"a", "b", "\r"}));
+    EXPECT_EQ(TextPieces(hundred, 100), (List{std::string(63, 'x'), std::string(37, 'x')}));
 }
 
 TEST(PastePiecesTest, ZeroByteEndsTextAndStays) {
@@ -145,6 +148,15 @@ TEST(PastePiecesTest, StopEndsTheSourceAndCountsStartAgain) {
     pieces.Stop();
     EXPECT_FALSE(pieces.Running());
     EXPECT_EQ(pieces.Consumed(), 0);
+    EXPECT_EQ(pieces.NextPiece(piece, 63), 0);
+
+    // A new source replaces the one running, whichever kind each is.
+    pieces.StartText("text");
+    pieces.StartUpload(file);
+    EXPECT_EQ(pieces.NextPiece(piece, 3), 3);
+    EXPECT_EQ(std::string(piece), "rrr");
+    pieces.StartText("text");
+    pieces.Stop();
     EXPECT_EQ(pieces.NextPiece(piece, 63), 0);
 }
 
