@@ -55,6 +55,11 @@ TEST(MacroDialogForm, EmptySectionThenSaveCreatesTheFirstMacro) {
     EXPECT_EQ(form.deleteEnabled, 1);
     EXPECT_EQ(form.saveEnabled, 0);
     EXPECT_EQ(profile.Text(), "[Macros]\r\ngreet=hello\\3world\r\n");
+    form.Delete(); // the only macro: the list is empty again
+    EXPECT_EQ(form.list.macroCount, 0);
+    EXPECT_EQ(form.deleteEnabled, 0);
+    EXPECT_STREQ(form.macroName, "");
+    EXPECT_EQ(profile.Text().find("greet="), std::string::npos);
 }
 
 // Save stores under the name field, so a renamed macro is a new one; Delete

@@ -24,6 +24,8 @@ TEST(PointToCellTest, MapsClientPixelsThroughOffsets) {
         {{8, 16, 4, 3}, 10, 7, 0, 13, 4},    // first shown row and horizontal offset
         {{8, 16, 0, 0}, 10, -1, -1, 9, 0},   // left of and above the client area
         {{8, 16, 0, 0}, 0, 5000, 0, 0, 132}, // far right stops after the last cell
+        {{1, 1, 0, 0}, 0, 7, 5, 5, 7},       // one-pixel cells
+        {{0, 0, 0, 0}, 0, 7, 5, 5, 7},       // a zero cell size counts as one pixel
     };
     for (const Case& c : cases) {
         SelectionPoint p = PointToCell(c.at, c.viewTop, c.x, c.y);

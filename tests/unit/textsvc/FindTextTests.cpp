@@ -137,7 +137,9 @@ TEST_F(FindBelowViewTest, StepsThroughLaterOccurrencesAndNeverWraps) {
 TEST_F(FindBelowViewTest, LinesInTheViewAreNotSearched) {
     for (int i = 0; i < 8; ++i)
         store.SkipForward();
-    EXPECT_EQ(FindFrom(8), 46); // line 10 is in the view 8..12
+    EXPECT_EQ(FindFrom(8), 46);                            // line 10 is in the view 8..12
+    std::snprintf(find.text, sizeof find.text, "line 51"); // the first line below, column 0
+    EXPECT_EQ(FindFrom(46), 47);
 }
 
 TEST_F(FindBelowViewTest, CaseSensitiveAndEmptyTextsFindNothing) {

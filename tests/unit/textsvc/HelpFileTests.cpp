@@ -6,8 +6,7 @@
 
 namespace {
 
-HelpFile Parse(const std::string& text) {
-    HelpFile file;
+HelpFile Parse(const std::string& text, HelpFile file = HelpFile()) {
     HelpError error;
     EXPECT_TRUE(ParseHelpFile(text.data(), text.size(), file, error))
         << "line " << error.line << ": " << error.message;
@@ -22,8 +21,9 @@ HelpError Damage(const std::string& text) {
     return error;
 }
 
+// The byte-order mark an editor may put first is not text.
 TEST(HelpFile, TopicsKeepNameContextTitleAndLine) {
-    HelpFile file = Parse("# a comment\n"
+    HelpFile file = Parse("\xEF\xBB\xBF# a comment\n"
                           "\n"
                           "@topic general 2   General   help  \n"
                           "Text.\n"
@@ -41,6 +41,10 @@ TEST(HelpFile, TopicsKeepNameContextTitleAndLine) {
     EXPECT_EQ(file.FindContext(7), -1);
     EXPECT_EQ(file.FindName("connecting"), 1);
     EXPECT_EQ(file.FindName("Connecting"), -1);
+
+    HelpFile again = Parse("@topic other 7 Other\nText.\n", file);
+    ASSERT_EQ(again.topics.size(), 1u);
+    EXPECT_EQ(again.FindContext(7), 0);
 }
 
 TEST(HelpFile, ParagraphsJoinKeptLinesStayAndBlankLinesSeparate) {
