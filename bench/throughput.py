@@ -16,9 +16,10 @@ repetition, so that a change in the machine's load hits both alike.
 
     bench/throughput.py [--repetitions N] [--megabytes M] [--workloads a,b]
 
-Needs the Windows build (build/win32, or $LUMO_WIN32_BUILD), Xvfb, Wine,
-xterm and telnet (scripts/setup.sh). Uses the Wine prefix build/wineprefix
-(or $LUMO_WINEPREFIX), made on first use.
+Needs the Windows build that scripts/windows-build.sh chooses for this
+machine (build/win32 or build/win64; LUMO_WINDOWS=x86 or x64 forces it), Xvfb,
+Wine, xterm and telnet (scripts/setup.sh). Uses that build's Wine prefix
+(build/wineprefix-x86 or -x64), made on first use.
 """
 
 import argparse
@@ -34,8 +35,18 @@ import tempfile
 import time
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-BUILD = os.environ.get("LUMO_WIN32_BUILD", os.path.join(ROOT, "build", "win32"))
-PREFIX = os.environ.get("LUMO_WINEPREFIX", os.path.join(ROOT, "build", "wineprefix"))
+
+
+def windows_build():
+    """The Wine loader, build folder and prefix that scripts/windows-build.sh
+    chooses for this machine."""
+    script = (f'source "{ROOT}/scripts/windows-build.sh" && windows_build_choose "{ROOT}" && '
+              'echo "$LUMO_WINE|$LUMO_WIN32_BUILD|$LUMO_WINEPREFIX"')
+    chosen = subprocess.run(["bash", "-c", script], capture_output=True, text=True, check=True)
+    return chosen.stdout.strip().split("|")
+
+
+WINE, BUILD, PREFIX = windows_build()
 
 IAC, WILL, ECHO, SGA = 255, 251, 1, 3
 IDENTITY_REQUEST = b"\x1b[c"
@@ -163,15 +174,15 @@ class Display:
         if not number.strip():
             raise RuntimeError("Xvfb did not start")
         os.environ["DISPLAY"] = ":" + number.decode().split()[0]
-        os.environ.update(WINEPREFIX=PREFIX, WINEDEBUG="-all",
+        os.environ.update(WINEPREFIX=PREFIX, WINELOADER=WINE, WINEDEBUG="-all",
                           WINEDLLOVERRIDES="mscoree,mshtml=")
         subprocess.run(["wineserver", "-k"], stderr=subprocess.DEVNULL, timeout=20)
         if not os.path.exists(os.path.join(PREFIX, "system.reg")):
             os.makedirs(PREFIX, exist_ok=True)
-            subprocess.run(["wineboot", "-i"], capture_output=True, timeout=120)
+            subprocess.run([WINE, "wineboot", "-i"], capture_output=True, timeout=120)
             subprocess.run(["wineserver", "-w"], timeout=60)
         # No window manager runs on the display: Wine draws the frames.
-        subprocess.run(["wine", "reg", "add", "HKCU\\Software\\Wine\\X11 Driver", "/v",
+        subprocess.run([WINE, "reg", "add", "HKCU\\Software\\Wine\\X11 Driver", "/v",
                         "Managed", "/d", "N", "/f"], capture_output=True, timeout=60)
         # Kept up between runs, so that every start finds it ready.
         self.wineserver = subprocess.Popen(["wineserver", "-f", "-p"],
@@ -187,7 +198,7 @@ class Display:
 
 def client_command(program, port):
     if program == "lumo":
-        return ["wine", os.path.join(BUILD, "LUMO32.EXE"), "127.0.0.1", "-P", str(port),
+        return [WINE, os.path.join(BUILD, "LUMO32.EXE"), "127.0.0.1", "-P", str(port),
                 "-I", "C:\\BENCH.INI"]
     return ["xterm", "-geometry", "80x24", "-e", "telnet", "127.0.0.1", str(port)]
 

@@ -4,6 +4,20 @@
 enable_language(RC)
 get_property(components GLOBAL PROPERTY LUMO_COMPONENTS)
 
+# The application manifest names the processor the build is for.
+# The release package says which Windows it is for.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+    set(LUMO_MANIFEST_ARCH amd64)
+    set(LUMO_PACKAGE_ARCH x64)
+    set(LUMO_PACKAGE_WINDOWS "for 64-bit Windows (Windows 7 to 11 on x64\nprocessors). For 32-bit Windows take the x86 package.")
+else()
+    set(LUMO_MANIFEST_ARCH x86)
+    set(LUMO_PACKAGE_ARCH x86)
+    set(LUMO_PACKAGE_WINDOWS "for 32-bit Windows, and runs on 64-bit Windows\ntoo. On 64-bit Windows the x64 package is the better choice.")
+endif()
+configure_file(${PROJECT_SOURCE_DIR}/resources/LUMO32.manifest.in
+    ${PROJECT_BINARY_DIR}/generated/LUMO32.manifest @ONLY)
+
 set(LUMO_SYSTEM_LIBS -lwsock32 -lcomdlg32 -lgdi32)
 set(LUMO_STATIC_LINK -static -static-libgcc -static-libstdc++)
 
@@ -69,9 +83,10 @@ add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/LUM.HLP
     COMMENT "Checking LUM.HLP")
 add_custom_target(lumo_help ALL DEPENDS ${CMAKE_BINARY_DIR}/LUM.HLP)
 
-# The release package LUMO-NT-<version>.zip: one folder with LUMO32.EXE,
-# LUM.HLP and the user's README.TXT (scripts/package.sh builds it).
-set(package_name LUMO-NT-${PROJECT_VERSION})
+# The release package LUMO-NT-<version>-<x86 or x64>.zip: one folder of the
+# same name with LUMO32.EXE, LUM.HLP and the user's README.TXT
+# (scripts/package.sh builds both).
+set(package_name LUMO-NT-${PROJECT_VERSION}-${LUMO_PACKAGE_ARCH})
 set(package_folder ${CMAKE_BINARY_DIR}/package/${package_name})
 set(package_zip ${CMAKE_BINARY_DIR}/${package_name}.zip)
 configure_file(${PROJECT_SOURCE_DIR}/help/README.TXT.in ${CMAKE_BINARY_DIR}/README.TXT @ONLY

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# Builds the release package build/win32/LUMO-NT-<version>.zip: a folder
-# with LUMO32.EXE, LUM.HLP and README.TXT, ready to unpack and run on
-# Windows. The version is the CMake project's.
+# Builds the two release packages, build/win32/LUMO-NT-<version>-x86.zip for
+# 32-bit Windows and build/win64/LUMO-NT-<version>-x64.zip for 64-bit
+# Windows: each a folder with LUMO32.EXE, LUM.HLP and README.TXT, ready to
+# unpack and run. The version is the CMake project's.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
-    -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build/win32 -j"$(nproc)" --target lumo_package
-ls build/win32/LUMO-NT-*.zip
+# shellcheck source=windows-build.sh
+source scripts/windows-build.sh
+for arch in x86 x64; do
+    windows_build_make "$arch" --target lumo_package
+    ls "$(windows_build_dir "$arch")"/LUMO-NT-*-"$arch".zip
+done

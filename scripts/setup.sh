@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     cmake g++ clang libclang-rt-14-dev clang-format googletest libgtest-dev
     libbenchmark-dev libvterm-dev pkg-config
-    g++-mingw-w64-i686 wine wine32:i386 wine64
+    g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine32:i386 wine64
     xvfb xdotool xclip imagemagick python3-pytest inetutils-telnetd socat locales
     xterm telnet
     cups printer-driver-cups-pdf libcups2:i386 poppler-utils

@@ -9,6 +9,11 @@ import pytest
 import lumo
 
 
+def pytest_configure(config):
+    config.addinivalue_line(
+        "markers", "smoke: the short set that run.sh also runs on the other Windows build")
+
+
 @pytest.fixture(scope="session")
 def probe():
     os.makedirs(lumo.ARTIFACTS, exist_ok=True)

@@ -1,7 +1,8 @@
 """Helpers for the end-to-end tests: the program under Wine, the probe, a
 scripted Telnet host, screenshots and the clipboard.
 
-run.sh sets DISPLAY, WINEPREFIX, LUMO_WIN32_BUILD and LUMO_E2E_ARTIFACTS.
+run.sh sets DISPLAY, WINEPREFIX, LUMO_WINE (the Wine loader), LUMO_WIN32_BUILD
+(the Windows build under test: x86 or x64, LUMO_ARCH) and LUMO_E2E_ARTIFACTS.
 """
 
 import os
@@ -12,7 +13,11 @@ import threading
 import time
 
 BUILD = os.environ.get("LUMO_WIN32_BUILD", "build/win32")
+ARCH = os.environ.get("LUMO_ARCH", "x86")
 ARTIFACTS = os.environ.get("LUMO_E2E_ARTIFACTS", "build/e2e")
+# Debian's `wine` picks the 32-bit loader whenever it is installed, even
+# where the machine cannot run it, so the run names the loader.
+WINE = os.environ.get("LUMO_WINE", "wine")
 
 
 def wine_env(extra=None):
@@ -55,7 +60,7 @@ class Probe:
     def run(self, *args, check=True, timeout=20):
         try:
             result = subprocess.run(
-                ["wine", build_path("lumoprobe.exe"), *map(str, args)],
+                [WINE, build_path("lumoprobe.exe"), *map(str, args)],
                 env=self.env, capture_output=True, text=True, timeout=timeout,
                 errors="replace")
         except subprocess.TimeoutExpired:
@@ -191,7 +196,7 @@ class Program:
         self.log_path = os.path.join(ARTIFACTS, "lumo32.log")
         self.log = open(self.log_path, "ab")
         self.process = subprocess.Popen(
-            ["wine", executable or build_path("LUMO32.EXE"), *map(str, args)],
+            [WINE, executable or build_path("LUMO32.EXE"), *map(str, args)],
             env=wine_env(env),
             stdout=self.log, stderr=subprocess.STDOUT, cwd=cwd, start_new_session=True)
 

@@ -1,20 +1,34 @@
 #!/usr/bin/env bash
-# End-to-end tests of LUMO32.EXE under Wine. Expects the Windows build in
-# build/win32 (or $LUMO_WIN32_BUILD); starts its own Xvfb display and uses the
-# Wine prefix build/wineprefix (or $LUMO_WINEPREFIX), created on first use.
-# Every process it starts is stopped on exit.
+# End-to-end tests of LUMO32.EXE under Wine. Runs every test on the Windows
+# build this machine runs (scripts/windows-build.sh chooses it; LUMO_WINDOWS
+# forces x86 or x64) and, where the machine runs the other build too, the
+# smoke set (tests marked "smoke") on that one. Expects the builds in
+# build/win32 (x86) and build/win64 (x64); starts its own Xvfb display and
+# uses one Wine prefix per build (build/wineprefix-x86, build/wineprefix-x64),
+# created on first use. Every process it starts is stopped on exit.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
-build=${LUMO_WIN32_BUILD:-$root/build/win32}
-prefix=${LUMO_WINEPREFIX:-$root/build/wineprefix}
 artifacts=${LUMO_E2E_ARTIFACTS:-$root/build/e2e}
 
-for program in LUMO32.EXE lumoprobe.exe winlibcheck.exe; do
-    if [ ! -f "$build/$program" ]; then
-        echo "missing $build/$program: build the Windows program first" >&2
-        exit 1
-    fi
-done
+# shellcheck source=../../scripts/windows-build.sh
+source "$root/scripts/windows-build.sh"
+windows_build_choose "$root"
+main_arch=$LUMO_ARCH other_arch=$LUMO_OTHER_ARCH
+say_build() {
+    echo "end-to-end: $LUMO_ARCH build $LUMO_WIN32_BUILD, loader $LUMO_WINE, prefix $LUMO_WINEPREFIX"
+}
+say_build
+
+check_build() {
+    local program
+    for program in LUMO32.EXE lumoprobe.exe winlibcheck.exe; do
+        if [ ! -f "$LUMO_WIN32_BUILD/$program" ]; then
+            echo "missing $LUMO_WIN32_BUILD/$program: build the $LUMO_ARCH Windows program first" >&2
+            exit 1
+        fi
+    done
+}
+check_build
 
 # shellcheck source=printers.sh
 source "$root/tests/e2e/printers.sh"
@@ -23,6 +37,7 @@ source "$root/tests/e2e/printers.sh"
 # assertion leaves its programs behind, out of reach of `wineserver -k`, so
 # every Windows program still running with this prefix is ended by signal.
 end_wine_session() {
+    local prefix=$LUMO_WINEPREFIX
     WINEPREFIX=$prefix timeout 20 wineserver -k 2>/dev/null || true
     local environ pid
     for environ in /proc/[0-9]*/environ; do
@@ -61,50 +76,76 @@ if [ -z "$display_number" ]; then
 fi
 export DISPLAY=":$display_number"
 
-export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LUMO_E2E_ARTIFACTS=$artifacts
 # The printers come before any Wine process: Wine asks CUPS for them as
 # programs start.
 start_printers "$artifacts/cups"
-# A Wine server left from another display would show the windows there.
-end_wine_session
-if [ ! -f "$prefix/system.reg" ]; then
-    echo "creating the Wine prefix $prefix"
-    mkdir -p "$prefix"
-    timeout 120 wineboot -i >"$artifacts/wineboot.log" 2>&1
-    timeout 60 wineserver -w
-fi
-# No window manager runs on the display: Wine draws the frames itself.
-if ! grep -q '"Managed"="N"' "$prefix/user.reg"; then
-    timeout 30 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-    timeout 60 wineserver -w
-fi
+
+# Makes the build's prefix on first use.
+prepare_prefix() {
+    local prefix=$LUMO_WINEPREFIX
+    export WINEPREFIX=$prefix
+    # A Wine server left from another display would show the windows there.
+    end_wine_session
+    if [ ! -f "$prefix/system.reg" ]; then
+        echo "creating the Wine prefix $prefix"
+        mkdir -p "$prefix"
+        timeout 120 "$LUMO_WINE" wineboot -i >"$artifacts/wineboot-$LUMO_ARCH.log" 2>&1
+        timeout 60 wineserver -w
+    fi
+    # No window manager runs on the display: Wine draws the frames itself.
+    if ! grep -q '"Managed"="N"' "$prefix/user.reg"; then
+        timeout 30 "$LUMO_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
+            >/dev/null 2>&1
+        timeout 60 wineserver -w
+    fi
+}
+
 # One Wine session for the whole run. Left to itself, Wine ends its server,
 # its system processes and the desktop soon after the last program exits, and
 # a program that starts while they are being brought up again can wait for
 # 20 s. A probe that stays keeps them up.
 start_wine_session() {
     wineserver -p
-    wine "$build/lumoprobe.exe" stay >/dev/null 2>&1 &
-    timeout 90 wine "$build/lumoprobe.exe" windows >/dev/null
+    "$LUMO_WINE" "$LUMO_WIN32_BUILD/lumoprobe.exe" stay >/dev/null 2>&1 &
+    timeout 90 "$LUMO_WINE" "$LUMO_WIN32_BUILD/lumoprobe.exe" windows >/dev/null
 }
-start_wine_session
 
-export LUMO_WIN32_BUILD=$build LUMO_E2E_ARTIFACTS=$artifacts
-cd "$root"
-pytest=(timeout 600 /usr/bin/python3 -m pytest -q -o cache_dir="$artifacts/pytest-cache")
-rm -rf "$artifacts/pytest-cache"
-status=0
-"${pytest[@]}" tests/e2e "$@" || status=$?
-# Wine under load now and then loses a synthetic key, or its server dies on
-# an assertion in its socket code and takes every running test with it.
-# Tests that failed get up to two more runs, each in a fresh Wine session; a
-# test that fails three times fails the run.
-for rerun in 1 2; do
-    [ "$status" -eq 1 ] || break
-    echo "end-to-end: running the failed tests again in a fresh Wine session ($rerun of 2)"
-    end_wine_session
+# run_tests [pytest arguments]: the tests on the build windows_build_set
+# chose, in its prefix.
+run_tests() {
+    prepare_prefix
     start_wine_session
+    local cache=$artifacts/pytest-cache-$LUMO_ARCH status=0 rerun
+    local pytest=(timeout 600 /usr/bin/python3 -m pytest -q -o cache_dir="$cache")
+    rm -rf "$cache"
+    (cd "$root" && "${pytest[@]}" tests/e2e "$@") || status=$?
+    # Wine under load now and then loses a synthetic key, or its server dies
+    # on an assertion in its socket code and takes every running test with
+    # it. Tests that failed get up to two more runs, each in a fresh Wine
+    # session; a test that fails three times fails the run.
+    for rerun in 1 2; do
+        [ "$status" -eq 1 ] || break
+        echo "end-to-end: running the failed tests again in a fresh Wine session ($rerun of 2)"
+        end_wine_session
+        start_wine_session
+        status=0
+        (cd "$root" && "${pytest[@]}" --last-failed tests/e2e "$@") || status=$?
+    done
+    end_wine_session
+    return "$status"
+}
+
+export LUMO_OTHER_BUILD=""
+[ -n "$other_arch" ] && LUMO_OTHER_BUILD=$root/$(windows_build_dir "$other_arch")
+run_tests "$@"
+if [ -n "$other_arch" ]; then
+    windows_build_set "$root" "$other_arch"
+    LUMO_OTHER_BUILD=$root/$(windows_build_dir "$main_arch")
+    say_build
+    check_build
+    # Arguments that select no smoke test leave pytest nothing to run (5).
     status=0
-    "${pytest[@]}" --last-failed tests/e2e "$@" || status=$?
-done
-exit "$status"
+    run_tests -m smoke "$@" || status=$?
+    [ "$status" -eq 0 ] || [ "$status" -eq 5 ] || exit "$status"
+fi

@@ -219,7 +219,7 @@ def test_without_connection_pastes_stay_grayed_f1_asks_for_help_and_shutdown_ask
 
     # The shutdown question: Cancel refuses the end of the session...
     def end_session():
-        return subprocess.Popen(["wine", "wineboot", "--end-session"], env=lumo.wine_env())
+        return subprocess.Popen([lumo.WINE, "wineboot", "--end-session"], env=lumo.wine_env())
 
     shutdown = end_session()
     box, texts = probe.message_box("LUMO/NT")

@@ -6,6 +6,8 @@ searches, a 64-character text, and the last line of the whole history."""
 
 import time
 
+import pytest
+
 import lumo
 
 TITLE = "LUMO/NT (127.0.0.1)"
@@ -64,6 +66,7 @@ def to_top(probe, program):
     lumo.wait_until(lambda: view_top(probe, program) == 0, 10, what="the view at the top")
 
 
+@pytest.mark.smoke
 def test_find_steps_down_the_history_and_never_wraps(start_program, probe, host, settings_file,
                                                     read_screen):
     ini, _ = settings_file("FIND.INI", "[Window]\nSoftSize=0\nVerticalScrollBar=1\n"

@@ -8,6 +8,8 @@ import os
 import re
 import shutil
 
+import pytest
+
 import lumo
 
 VIEWER = "LUMO/NT Help"
@@ -43,6 +45,7 @@ def start(start_program, probe, host, settings_file, **kwargs):
     return program
 
 
+@pytest.mark.smoke
 def test_help_menu_topics_links_back_and_search_by_keyboard_and_exit_closes_viewer(
         start_program, probe, host, settings_file):
     program = start(start_program, probe, host, settings_file)

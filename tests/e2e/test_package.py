@@ -1,6 +1,7 @@
-"""The release package: the versioned zip holds LUMO32.EXE, LUM.HLP and
-README.TXT in one folder; unpacked into a fresh Wine prefix, the program
-starts from there and shows a help topic from the LUM.HLP beside it."""
+"""The release package of the build under test (x86 or x64): the versioned
+zip holds LUMO32.EXE, LUM.HLP and README.TXT in one folder; unpacked into a
+fresh Wine prefix, the program starts from there and shows a help topic from
+the LUM.HLP beside it."""
 
 import os
 import shutil
@@ -15,7 +16,7 @@ from test_help import TEXT, project_version, wait_topic
 def build_package():
     subprocess.run(["cmake", "--build", lumo.BUILD, "--target", "lumo_package"], check=True,
                    timeout=300, capture_output=True)
-    return os.path.join(lumo.BUILD, f"LUMO-NT-{project_version()}.zip")
+    return os.path.join(lumo.BUILD, f"LUMO-NT-{project_version()}-{lumo.ARCH}.zip")
 
 
 def start_fresh_prefix(prefix):
@@ -27,9 +28,9 @@ def start_fresh_prefix(prefix):
         subprocess.run(list(args), env=env, check=True, timeout=timeout,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
-    wine("wineboot", "-i", timeout=180)
+    wine(lumo.WINE, "wineboot", "-i", timeout=180)
     wine("wineserver", "-w")
-    wine("wine", "reg", "add", "HKCU\\Software\\Wine\\X11 Driver", "/v", "Managed", "/d", "N",
+    wine(lumo.WINE, "reg", "add", "HKCU\\Software\\Wine\\X11 Driver", "/v", "Managed", "/d", "N",
          "/f")
     wine("wineserver", "-w")
     # A server started first, and a probe that stays, keep the session up,
@@ -38,10 +39,10 @@ def start_fresh_prefix(prefix):
     # started them: a first call without a pipe starts them, or a probe
     # call waiting for the end of its output would wait for ever.
     wine("wineserver", "-p")
-    subprocess.Popen(["wine", lumo.build_path("lumoprobe.exe"), "stay"], env=env,
+    subprocess.Popen([lumo.WINE, lumo.build_path("lumoprobe.exe"), "stay"], env=env,
                      stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                      start_new_session=True)
-    wine("wine", lumo.build_path("lumoprobe.exe"), "windows", timeout=90)
+    wine(lumo.WINE, lumo.build_path("lumoprobe.exe"), "windows", timeout=90)
 
 
 def test_package_unpacked_in_a_fresh_prefix_runs_and_shows_help(host):
@@ -52,6 +53,8 @@ def test_package_unpacked_in_a_fresh_prefix_runs_and_shows_help(host):
                                               f"{name}/LUMO32.EXE", f"{name}/README.TXT"]
         readme = archive.read(f"{name}/README.TXT").decode("latin-1")
     assert readme.startswith(f"LUMO/NT {project_version()}\r\n")
+    bits = {"x86": "32-bit", "x64": "64-bit"}[lumo.ARCH]
+    assert f"This package is for {bits} Windows" in readme
 
     folder = tempfile.mkdtemp(prefix="package-prefix-", dir=os.path.abspath(lumo.ARTIFACTS))
     prefix = {"WINEPREFIX": folder}

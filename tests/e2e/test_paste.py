@@ -9,6 +9,8 @@ import re
 import subprocess
 import time
 
+import pytest
+
 import lumo
 
 CAPTION = "LUMO/NT (127.0.0.1)"
@@ -76,6 +78,7 @@ def working_dialog(probe):
     return probe.wait_window(cls="#32770", title="Working...", timeout=20)
 
 
+@pytest.mark.smoke
 def test_pastes_send_every_byte_once_with_cr_line_ends_to_slow_and_fast_hosts(
         start_program, probe, host, settings_file, read_screen):
     host.read_slowly(10, 0.05)

@@ -78,6 +78,7 @@ def next_job(printers, before, queue):
     return pdf_of(done[-1][1])
 
 
+@pytest.mark.smoke
 def test_print_lines_pages_cancel_and_setup(start_program, probe, host, settings_file,
                                             read_screen, printers):
     ini, _ = settings_file("PRINT.INI", "[Window]\nSoftSize=0\nLogicalLines=3\n")

@@ -54,6 +54,7 @@ def message(probe, caption, text):
     probe.wait_gone(box["handle"])
 
 
+@pytest.mark.smoke
 def test_save_and_append_write_the_selection_or_say_why_not(
         start_program, probe, host, settings_file, read_screen, small_disks):
     ini, _ = settings_file("SAVE.INI", "[Window]\nSoftSize=0\n[Terminal]\nEightbit=1\n")

@@ -5,6 +5,8 @@ selected is read back with Ctrl+Ins and the X clipboard."""
 
 import time
 
+import pytest
+
 import lumo
 
 SCREEN = [b"first line of text   ", b"cd /usr/lib.so.2 word", b"third line here", b"fourth"]
@@ -59,6 +61,7 @@ def drag(cells, start, end):
                  "mousemove", *cells.at(*end), "sleep", "0.2", "mouseup", "1", "sleep", "0.2")
 
 
+@pytest.mark.smoke
 def test_drag_double_click_and_shift_click_select_exactly_the_text(
         start_program, probe, host, settings_file, read_screen):
     program = connect(start_program, probe, host, settings_file,

@@ -5,6 +5,8 @@ the menu state, the terminal settings and the host dialog."""
 
 import os
 
+import pytest
+
 import lumo
 
 MF_GRAYED = 0x1
@@ -56,6 +58,7 @@ def focus(program):
     lumo.xdotool("mousemove", *lumo.centre(program.window), "click", 1)
 
 
+@pytest.mark.smoke
 def test_host_output_shows_and_typed_keys_reach_the_host(start_program, probe, host):
     host.greeting = b"hello from the host\r\nsecond line"
     program = connect(start_program, probe, host)

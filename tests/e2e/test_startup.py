@@ -145,6 +145,7 @@ def close_box(probe):
     return box
 
 
+@pytest.mark.smoke
 def test_close_asks_first_and_ends_the_program_with_exit_code_zero(start_program, probe):
     program = start_program()
     cancel_host_dialog(probe)

@@ -10,7 +10,7 @@ import lumo
 
 
 def test_class_library_checks_pass():
-    result = subprocess.run(["wine", lumo.build_path("winlibcheck.exe")], env=lumo.wine_env(),
+    result = subprocess.run([lumo.WINE, lumo.build_path("winlibcheck.exe")], env=lumo.wine_env(),
                             capture_output=True, text=True, timeout=120, errors="replace")
     print(result.stdout)
     assert "checks failed" in result.stdout
@@ -23,7 +23,7 @@ TEMPLATES = [("HOSTDLGBOX", "Open connection"), ("TERMINALDLG", "Terminal settin
 
 @pytest.mark.parametrize("name,caption", TEMPLATES)
 def test_dialog_template_shows_and_cancel_ends_it_with_two(probe, name, caption):
-    process = subprocess.Popen(["wine", lumo.build_path("winlibcheck.exe"), "show", name],
+    process = subprocess.Popen([lumo.WINE, lumo.build_path("winlibcheck.exe"), "show", name],
                                env=lumo.wine_env(), stdout=subprocess.DEVNULL,
                                stderr=subprocess.DEVNULL, start_new_session=True)
     try:
