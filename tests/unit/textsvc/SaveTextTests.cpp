@@ -79,6 +79,7 @@ TEST(SaveWriterTest, RefusesEveryLineAfterAFailedWrite) {
     SaveWriter writer(full);
     std::string line(SaveBufferSize, 'z');
     const auto* chars = reinterpret_cast<const unsigned char*>(line.data());
+    EXPECT_EQ(writer.Line(chars, 0, 0), 1);
     EXPECT_EQ(writer.Line(chars, SaveBufferSize, 0), 0);
     EXPECT_EQ(writer.Line(chars, 1, 1), 0);
     EXPECT_EQ(writer.Finish(), 0);

@@ -56,6 +56,12 @@ TEST(UploadFilterTest, RewritesOnlyWithinItsSize) {
         std::string want = done ? rewritten : pattern + std::string(18, 'x');
         EXPECT_EQ(Filter(filter, 26), want + "x") << size;
     }
+    // In a larger buffer the pattern must still fit the copy kept of it.
+    for (int length : {79, 80}) {
+        char big[200] = {};
+        std::memset(big + 1, 'p', length);
+        EXPECT_EQ(RememberUploadPattern(big, sizeof big), length == 79) << length;
+    }
 }
 
 } // namespace
