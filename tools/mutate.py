@@ -7,7 +7,7 @@ that does not compile is stillborn and not counted.
 The run works in a copy of the source tree (the repository is never
 touched) with a Ninja build of its own, and writes one line per mutant:
 
-    STATUS<TAB>FILE:LINE<TAB>MUTATION
+    STATUS<TAB>FILE:LINE<TAB>MUTATION[<TAB>FAILED TESTS]
 
 Each file's mutants are tested by the unit test program of its folder
 (textsvc/X.cpp by textsvc_tests). With --rerun, only the mutants that an
@@ -132,14 +132,14 @@ def copy_changed(source, target):
         for name in files:
             src, dst = os.path.join(folder, name), os.path.join(into, name)
             if not os.path.exists(dst) or not filecmp.cmp(src, dst, shallow=False):
-                shutil.copy2(src, dst)
+                shutil.copy(src, dst)
 
 
 def prepare(work):
     tree = os.path.join(work, "src")
     build = os.path.join(work, "build")
     copy_changed(SOURCE, tree)
-    flags = "-O1 -D_GLIBCXX_ASSERTIONS"
+    flags = "-O0 -D_GLIBCXX_ASSERTIONS"
     configure = ["cmake", "-S", tree, "-B", build, "-G", "Ninja", "-DLUMO_BENCH=OFF",
                  "-DCMAKE_BUILD_TYPE=None", f"-DCMAKE_CXX_FLAGS={flags}"]
     if run(configure, work) != 0:
@@ -147,17 +147,24 @@ def prepare(work):
     return tree, build
 
 
-def tests_pass(build, program, timeout):
-    """Builds a test program and runs it: None when it does not build."""
+def failing_tests(build, program, timeout):
+    """Builds a test program and runs it: None when it does not build, else
+    the names of the tests that failed ("timeout" for a run that hung)."""
     if run(["ninja", "-j1", program], build) != 0:
         return None
-    return run([os.path.join(build, program)], build, timeout) == 0
+    try:
+        result = subprocess.run([os.path.join(build, program), "--gtest_brief=1"], cwd=build,
+                                capture_output=True, text=True, timeout=timeout)
+    except subprocess.TimeoutExpired:
+        return ["timeout"]
+    failed = re.findall(r"^\[  FAILED  \] (\S+\.\S+)", result.stdout, re.M)
+    return sorted(set(failed)) or ([] if result.returncode == 0 else ["crash"])
 
 
 def survivors(path):
     """The mutants a previous run's output lists as survived."""
     with open(path) as f:
-        return {tuple(line.rstrip("\n").split("\t")[1:]) for line in f if line.startswith("survived")}
+        return {tuple(line.rstrip("\n").split("\t")[1:3]) for line in f if line.startswith("survived")}
 
 
 def main():
@@ -175,7 +182,7 @@ def main():
     # Each file's mutants run against the test program of its own folder.
     programs = sorted({name.split("/")[0] + "_tests" for name in args.files})
     for program in programs:
-        if not tests_pass(build, program, args.timeout):
+        if failing_tests(build, program, args.timeout) != []:
             sys.exit(program + " fails without a mutant")
     only = survivors(args.rerun) if args.rerun else None
     out = sys.stdout if args.out == "-" else open(args.out, "w")
@@ -192,10 +199,11 @@ def main():
             lines[index] = new
             with open(path, "w") as f:
                 f.writelines(lines)
-            verdict = tests_pass(build, own, args.timeout)
-            status = "stillborn" if verdict is None else "survived" if verdict else "killed"
+            failed = failing_tests(build, own, args.timeout)
+            status = "stillborn" if failed is None else "killed" if failed else "survived"
             counts[status] += 1
-            print(f"{status}\t{name}:{index + 1}\t{description}", file=out, flush=True)
+            by = "\t" + " ".join(failed) if failed else ""
+            print(f"{status}\t{name}:{index + 1}\t{description}{by}", file=out, flush=True)
         with open(path, "w") as f:
             f.writelines(original)
     live = counts["killed"] + counts["survived"]
