@@ -154,7 +154,8 @@ def failing_tests(build, program, timeout):
         return None
     try:
         result = subprocess.run([os.path.join(build, program), "--gtest_brief=1"], cwd=build,
-                                capture_output=True, text=True, timeout=timeout)
+                                capture_output=True, text=True, errors="replace",
+                                timeout=timeout)
     except subprocess.TimeoutExpired:
         return ["timeout"]
     failed = re.findall(r"^\[  FAILED  \] (\S+\.\S+)", result.stdout, re.M)

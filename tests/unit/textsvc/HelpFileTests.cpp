@@ -117,6 +117,7 @@ TEST(HelpFile, LimitsOfSizeTitleNameAndTopicCount) {
     std::string title(HelpTitleMax, 't');
     std::string name(HelpNameMax, 'n');
     Parse("@topic " + name + " 65535 " + title + "\nx\n");
+    EXPECT_EQ(Parse("@topic a 1 A\nx\n").topics[0].context, 1);
     EXPECT_EQ(Damage("@topic a 2 " + title + "t\nx\n").message, "the title is too long");
     EXPECT_EQ(Damage("@topic " + name + "n 2 A\nx\n").line, 1);
 
