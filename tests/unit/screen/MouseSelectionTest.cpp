@@ -65,7 +65,7 @@ TEST(RedrawForChangeTest, AsksForTheChangedRowsAndOnOneLineOnlyItsColumns) {
         {{5, 2, 5, 9}, {5, 2, 5, 12}, 24, {5, 5, 2, 12}},
         {{5, 2, 5, 9}, {5, 2, 5, 132}, 24, {5, 5, 2, 131}},
         {{5, 2, 5, 9}, {5, 2, 7, 4}, 24, {5, 7, 0, 131}},
-        {{5, 2, 5, 9}, {5, 2, 5, 12}, 0, {0, -1, 0, -1}},
+        {{0, 2, 0, 9}, {0, 2, 0, 12}, 0, {0, -1, 0, -1}},
     };
     for (const Case& c : cases) {
         SelectionRedraw got = RedrawForChange(c.before, c.after, 0, c.lines);

@@ -89,6 +89,7 @@ TEST(HelpFile, DamagedFilesNameTheLineAndTheFault) {
     } cases[] = {
         {"", 0, "the file has no topics"},
         {"# only a comment\n\n", 0, "the file has no topics"},
+        {"\xEF\xBB\xBF", 0, "the file has no topics"},
         {"stray text\n@topic a 2 A\nx\n", 1, "text before the first @topic line"},
         {"@topic a 2 A\nx\n@index\n", 3, "unknown @ line"},
         {"@topic 9a 2 A\nx\n", 1, "bad topic name \"9a\""},
@@ -126,6 +127,8 @@ TEST(HelpFile, LimitsOfSizeTitleNameAndTopicCount) {
         many += "@topic t" + std::to_string(i) + " - T\nx\n";
     EXPECT_EQ(Damage(many).message, "more than 1000 topics");
 
+    std::string exact = "@topic a 2 A\n";
+    Parse(exact + std::string(HelpFileMaxSize - exact.size(), 'x'));
     std::string big = "@topic a 2 A\n" + std::string(HelpFileMaxSize, 'x');
     EXPECT_EQ(Damage(big).message, "the file is larger than 1 MB");
 }
