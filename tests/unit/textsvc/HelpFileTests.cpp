@@ -53,18 +53,21 @@ TEST(HelpFile, ParagraphsJoinKeptLinesStayAndBlankLinesSeparate) {
                           "The keys\n"
                           "of the   keypad:  \n"
                           "\n"
-                          "\n"
+                          "   \n"
                           " PF1   ESC O P\n"
                           " PF2\tESC O Q\n"
                           "After the table.\n"
                           "# comments are not text\n"
                           "@@ is an at sign.\n"
+                          "Just before:\n"
+                          " kept\n"
                           "\n");
     EXPECT_EQ(file.topics[0].text, "The keys of the   keypad:\r\n"
                                    "\r\n"
                                    " PF1   ESC O P\r\n"
                                    " PF2    ESC O Q\r\n"
-                                   "After the table. @ is an at sign.\r\n");
+                                   "After the table. @ is an at sign. Just before:\r\n"
+                                   " kept\r\n");
 }
 
 TEST(HelpFile, LinksShowTitleOrWordsAndAreListedOncePerTarget) {

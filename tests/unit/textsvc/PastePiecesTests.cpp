@@ -155,6 +155,9 @@ TEST(PastePiecesTest, StopEndsTheSourceAndCountsStartAgain) {
     pieces.StartUpload(file);
     EXPECT_EQ(pieces.NextPiece(piece, 3), 3);
     EXPECT_EQ(std::string(piece), "rrr");
+    pieces.StartText("ab");
+    EXPECT_EQ(pieces.NextPiece(piece, 63), 2);
+    EXPECT_EQ(pieces.Consumed(), 2);
     pieces.StartText("text");
     pieces.Stop();
     EXPECT_EQ(pieces.NextPiece(piece, 63), 0);
