@@ -180,4 +180,15 @@ TEST_F(LogWriterTest, AFailedStartKeepsTheModeAndStopLoggingClearsIt) {
     EXPECT_EQ(writer.logOpen, 0);
     StopLogging(mode, writer);
     EXPECT_EQ(mode, 0);
+
+    // A running log is closed; a path of the longest length is kept whole.
+    file.openWorks = true;
+    const std::string longest = "C:\\" + std::string(256, 'L');
+    ASSERT_TRUE(writer.Start(longest.c_str(), 0));
+    writer.WriteBytes("x", 1);
+    writer.FlushTick(2 * LogFlushInterval);
+    EXPECT_EQ(file.opened.back(), longest);
+    StopLogging(mode, writer);
+    EXPECT_EQ(writer.logOpen, 0);
+    EXPECT_EQ(file.closes, 2);
 }
