@@ -92,6 +92,10 @@ TEST(BuildSkipTable, CaseInsensitiveTextIsKeptInUpperCase) {
     EXPECT_EQ(table['A'], 3);
     EXPECT_EQ(table[0xe4], 0);
     EXPECT_EQ(table['z'], 4);
+    std::string longest(FindTextSize - 1, 'n'); // the longest text is taken whole
+    longest.copy(text, longest.size());
+    text[longest.size()] = 0;
+    EXPECT_EQ(BuildSkipTable(text, 0, table, cases), FindTextSize - 1);
 }
 
 // A history of 100 lines "line N"; lines 10 and 50 also hold "needle".

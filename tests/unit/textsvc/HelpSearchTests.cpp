@@ -34,6 +34,7 @@ TEST(HelpSearch, EveryWordMustBeginAWordTitlesFirst) {
     } cases[] = {
         {"print", {0, 2}},          // title "Print" first, "printing" in the third title
         {"PRINTER", {0}},           // in the text only
+        {"ABOUT", {2}},             // capitals from A on
         {"text", {0, 1}},           // file order among text matches
         {"rint", {}},               // inside a word, not at its start
         {"fonts print", {2}},       // both words
