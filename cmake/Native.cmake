@@ -21,7 +21,8 @@ foreach(name ${components})
         endforeach()
         target_link_libraries(${name}_tests PRIVATE GTest::gtest_main)
         target_include_directories(${name}_tests PRIVATE ${PROJECT_SOURCE_DIR}/tests/unit)
-        # Tests that check the sources against the resources read them here.
+        # Some tests read the files the program ships: the resources and the
+        # help's key tables.
         target_compile_definitions(${name}_tests PRIVATE LUMO_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
         add_test(NAME ${name}_tests COMMAND ${name}_tests)
     endif()

@@ -80,13 +80,21 @@ bool CleanLine(const char* begin, std::size_t length, std::string& line) {
     return true;
 }
 
+// Editors that save UTF-8 often put this mark first; it is not text.
+constexpr char ByteOrderMark[] = "\xEF\xBB\xBF";
+constexpr std::size_t ByteOrderMarkSize = 3;
+
+bool HasByteOrderMark(const char* data, std::size_t size) {
+    return size >= ByteOrderMarkSize && std::memcmp(data, ByteOrderMark, ByteOrderMarkSize) == 0;
+}
+
 class Parser {
   public:
     explicit Parser(HelpError& error) : error(error) {}
 
     bool Read(const char* data, std::size_t size) {
         if (size > HelpFileMaxSize) return Fail(0, "the file is larger than 1 MB");
-        std::size_t start = 0;
+        std::size_t start = HasByteOrderMark(data, size) ? ByteOrderMarkSize : 0;
         int number = 0;
         while (start < size) {
             const char* end =

@@ -44,7 +44,8 @@ struct HelpError {
     std::string message;
 };
 
-// Reads a whole help file. A damaged file (a fault of the grammar, a name
+// Reads a whole help file; a UTF-8 byte-order mark at its start is
+// skipped. A damaged file (a fault of the grammar, a name
 // or context number given twice, a link to no topic, a control character,
 // a topic without text, a file without topics or over the size limit)
 // gives false, the first fault in error and an empty file.

@@ -7,15 +7,15 @@ int SaveWriter::Line(const unsigned char* chars, int count, int last) {
     return 1;
 }
 
-// A full buffer is flushed only when another byte comes.
+// A full buffer is flushed only when another byte comes. After a failed
+// write nothing more is taken.
 int SaveWriter::Put(unsigned char byte) {
-    if (used == SaveBufferSize && !Flush()) return 0;
+    if (failed || (used == SaveBufferSize && !Flush())) return 0;
     buffer[used++] = static_cast<char>(byte);
     return 1;
 }
 
 int SaveWriter::Flush() {
-    if (failed) return 0;
     target.Convert(buffer, used);
     if (target.Write(buffer, used) != used) failed = 1;
     used = 0;

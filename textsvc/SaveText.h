@@ -21,6 +21,8 @@ class SaveTarget {
 class SaveWriter : public SelectedLineSink {
   public:
     explicit SaveWriter(SaveTarget& target) : target(target) {}
+    // 0 from the line whose bytes a write failed on, and from every line
+    // after it.
     int Line(const unsigned char* chars, int count, int last) override;
     // Writes what is left; 1 when every byte reached the file.
     int Finish();

@@ -37,6 +37,8 @@ MODELESS_KEYS = [
     # Ctrl or Alt with F1 to F10 send nothing; Alt with a letter neither.
     ("ctrl+F1", b""), ("ctrl+F5", b""), ("alt+F6", b""), ("ctrl+F10", b""), ("alt+z", b""),
     ("KP_Multiply", ESC + b"[3~"), ("KP_Divide", ESC + b"[4~"),
+    # Ctrl+Insert is Copy's accelerator, as the help's Keyboard topic says: it sends nothing.
+    ("ctrl+Insert", b""),
     ("z", b"z"),
 ]
 

@@ -29,6 +29,8 @@ TEST(PointToCellTest, MapsClientPixelsThroughOffsetsOntoTheRowsShown) {
         {{8, 16, 0, 5}, 100, 24, 8, 19 * 16 + 5, 123, 1},
         {{8, 16, 0, 0}, 100, 19, 8, 19 * 16 + 5, 118, 1}, // the same in scroll-back mode
         {{8, 16, 0, 0}, 0, 24, 0, 5000, 23, 0},
+        {{1, 1, 0, 0}, 0, 24, 7, 5, 5, 7}, // one-pixel cells
+        {{0, 0, 0, 0}, 0, 24, 7, 5, 5, 7}, // a zero cell size counts as one pixel
     };
     for (const Case& c : cases) {
         SelectionPoint p = PointToCell(c.at, c.viewTop, c.lines, c.x, c.y);
@@ -44,7 +46,7 @@ TEST(ClampDragPointTest, PutsOutsidePointsOnTheEdgeAndAsksForScrolls) {
     } cases[] = {
         {10, 10, {10, 10, 0, 0}},   {10, -3, {10, 0, -1, 0}}, {10, 200, {10, 199, 1, 0}},
         {10, 199, {10, 199, 0, 0}}, {-1, 10, {0, 10, 0, -1}}, {640, 10, {639, 10, 0, 1}},
-        {-5, 300, {0, 199, 1, -1}}, {639, 0, {639, 0, 0, 0}},
+        {-5, 300, {0, 199, 1, -1}}, {639, 0, {639, 0, 0, 0}}, {0, 10, {0, 10, 0, 0}},
     };
     for (const Case& c : cases) {
         DragPoint p = ClampDragPoint(c.x, c.y, 640, 200);
@@ -52,6 +54,35 @@ TEST(ClampDragPointTest, PutsOutsidePointsOnTheEdgeAndAsksForScrolls) {
         EXPECT_EQ(p.y, c.want.y);
         EXPECT_EQ(p.vertical, c.want.vertical) << c.x << "," << c.y;
         EXPECT_EQ(p.horizontal, c.want.horizontal) << c.x << "," << c.y;
+    }
+}
+
+// Only what changed is redrawn: nothing for the same bounds, the columns
+// between the ends on one line, whole rows otherwise, never a row off the
+// screen or a column past the last.
+TEST(RedrawForChangeTest, AsksForTheChangedRowsAndOnOneLineOnlyItsColumns) {
+    struct Case {
+        SelectionBounds before, after;
+        int lines;
+        SelectionRedraw want; // r1 > r2: nothing
+    } cases[] = {
+        {{5, 2, 5, 9}, {5, 2, 5, 9}, 24, {0, -1, 0, -1}},
+        {{5, 2, 5, 9}, {5, 2, 5, 12}, 24, {5, 5, 2, 12}},
+        {{5, 2, 5, 9}, {5, 2, 5, 132}, 24, {5, 5, 2, 131}},
+        {{5, 2, 5, 9}, {5, 2, 7, 4}, 24, {5, 7, 0, 131}},
+        {{0, 2, 0, 9}, {0, 2, 0, 12}, 0, {0, -1, 0, -1}},
+    };
+    for (const Case& c : cases) {
+        SelectionRedraw got = RedrawForChange(c.before, c.after, 0, c.lines);
+        SCOPED_TRACE(c.after.endCol);
+        if (c.want.r1 > c.want.r2) {
+            EXPECT_GT(got.r1, got.r2);
+            continue;
+        }
+        EXPECT_EQ(got.r1, c.want.r1);
+        EXPECT_EQ(got.r2, c.want.r2);
+        EXPECT_EQ(got.c1, c.want.c1);
+        EXPECT_EQ(got.c2, c.want.c2);
     }
 }
 
@@ -126,6 +157,16 @@ TEST_F(MouseSelectionTest, DoubleClickTakesLettersAndDigitsAroundTheClick) {
         EXPECT_EQ(mouse.anchorLine, 3);
         EXPECT_EQ(mouse.anchorCol, screen.selStartCol);
     }
+    // The word stops at the line's ends even where the bytes around the
+    // text (its count before it, more bytes after it) are letters.
+    mouse.SelectWord(screen, {3, 1}, Counted("abc" + std::string(62, ' ') + "z").data(),
+                     TestWordChar);
+    EXPECT_EQ(Bounds(), "3:0-3:3");
+    mouse.SelectWord(screen, {3, 1},
+                     reinterpret_cast<const unsigned char*>("\x03"
+                                                            "abcdef"),
+                     TestWordChar);
+    EXPECT_EQ(Bounds(), "3:0-3:3");
     // Its button-up, lost to another window, does not hold the next drag.
     mouse.Start(screen, {4, 0});
     EXPECT_EQ(mouse.ButtonUp(), 1);
@@ -134,11 +175,13 @@ TEST_F(MouseSelectionTest, DoubleClickTakesLettersAndDigitsAroundTheClick) {
 TEST_F(MouseSelectionTest, TimerRunsOnlyWhileTheDragScrolls) {
     EXPECT_EQ(mouse.AutoScroll(0), TimerChange::None);
     EXPECT_EQ(mouse.AutoScroll(1), TimerChange::Start);
+    EXPECT_EQ(mouse.autoScrollOn, 1);
     EXPECT_EQ(mouse.AutoScroll(1), TimerChange::None);
     EXPECT_EQ(mouse.AutoScroll(0), TimerChange::Stop);
     EXPECT_EQ(mouse.autoScrollOn, 0);
     mouse.AutoScroll(1); // and a new drag stops one left running
     EXPECT_EQ(mouse.Start(screen, {0, 0}), TimerChange::Stop);
+    EXPECT_EQ(mouse.AutoScroll(1), TimerChange::Start);
 }
 
 // Which cells of the screen's rows show the highlight.

@@ -1,5 +1,6 @@
 // Repaints gathered while received data is processed reach the window as
 // bands of rows, ahead of the flush's scroll, and only until the flush.
+#include "screen/RepaintBatch.h"
 #include "screen/ScreenTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -36,6 +37,16 @@ TEST_F(RepaintBatchTest, GatheredRepaintsGoAheadOfTheScrollAndTheBatchEndsAtTheF
     WriteText(screen, 0, 0, "now");
     screen.FillCells(' ', 0, 1, 0, 1);
     EXPECT_EQ(view.events, (std::vector<ViewEvent>{Inval(0, 1, 0, 3), Inval(1, 2, 0, 1)}));
+}
+
+// A band reaching past the grid is held to its rows; empty bands are none.
+TEST_F(RepaintBatchTest, BandsAreHeldToTheGrid) {
+    RepaintBatch batch;
+    batch.Add(-5, 100, 3, 9);
+    batch.Add(2, 2, 0, 5);
+    batch.Add(4, 5, 7, 7);
+    batch.HandTo(view);
+    EXPECT_EQ(view.events, (std::vector<ViewEvent>{Inval(0, MaxLines, 3, 9)}));
 }
 
 } // namespace

@@ -1,9 +1,11 @@
 #include "screen/ScrollBack.h"
+#include "screen/OutputHold.h"
 #include "screen/ScreenTestSupport.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -149,6 +151,53 @@ TEST_F(ScrollBackModeTest, LeavingFromAboveTheBottomIsNotAtTheBottom) {
     EXPECT_EQ(atBottom, 0);
     EXPECT_EQ(RowText(screen, 23), "s23");
     EXPECT_EQ(StoreLines(screen.store).back(), "h99");
+}
+
+// The hold of output through the user's hold (H), its release (R), and
+// entering (E) and leaving (L) scroll-back mode: the flags at the end, and
+// one listener call for each operation that changed them, told the flags
+// as they were before it.
+class HoldRecorder : public HoldListener {
+  public:
+    void HoldChanged(const HoldFlags& before) override { calls.push_back(before); }
+    std::vector<HoldFlags> calls;
+};
+
+TEST(OutputHold, EachRealChangeIsHeardOnceWithTheFlagsBeforeIt) {
+    struct Case {
+        const char* steps;
+        HoldFlags after;
+        std::size_t calls;
+    } cases[] = {
+        {"H", {1, 1, 0}, 1},  {"HH", {1, 1, 0}, 1},  {"HR", {0, 0, 0}, 2},  {"R", {0, 0, 0}, 0},
+        {"E", {1, 0, 1}, 1},  {"EE", {1, 0, 1}, 1},  {"EL", {0, 0, 0}, 2},  {"L", {0, 0, 0}, 0},
+        {"HE", {1, 1, 1}, 2}, {"HEL", {1, 1, 0}, 3}, {"HER", {1, 0, 1}, 3}, {"HERL", {0, 0, 0}, 4},
+        {"EH", {1, 1, 1}, 2}, {"EHL", {1, 1, 0}, 3}, {"ER", {1, 0, 1}, 1},  {"EHRL", {0, 0, 0}, 4},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.steps);
+        HoldRecorder recorder;
+        OutputHold hold(recorder);
+        for (const char* step = c.steps; *step; ++step) {
+            HoldFlags before = {hold.IsHeld(), hold.HoldRequested(), hold.ScrollBackMode()};
+            std::size_t heard = recorder.calls.size();
+            switch (*step) {
+            case 'H': hold.RequestHold(); break;
+            case 'R': hold.Resume(); break;
+            case 'E': hold.EnterScrollBack(); break;
+            case 'L': hold.LeaveScrollBack(); break;
+            }
+            if (recorder.calls.size() > heard) {
+                EXPECT_EQ(recorder.calls.back().hold, before.hold);
+                EXPECT_EQ(recorder.calls.back().holdRequested, before.holdRequested);
+                EXPECT_EQ(recorder.calls.back().scrollBackMode, before.scrollBackMode);
+            }
+        }
+        EXPECT_EQ(hold.IsHeld(), c.after.hold);
+        EXPECT_EQ(hold.HoldRequested(), c.after.holdRequested);
+        EXPECT_EQ(hold.ScrollBackMode(), c.after.scrollBackMode);
+        EXPECT_EQ(recorder.calls.size(), c.calls);
+    }
 }
 
 } // namespace

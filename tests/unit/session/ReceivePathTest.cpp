@@ -133,6 +133,17 @@ TEST_F(ReceivePathTest, DisplayWhileHeldDefersTheBlock) {
     session.hold.LeaveScrollBack();
     EXPECT_EQ(receiver.DisplayReceived("now", 3), 1);
     EXPECT_EQ(window.shown, (std::vector<std::string>{"later", "now"}));
+
+    // What the store cannot take is dropped; the hold's end shows the rest once.
+    window.shown.clear();
+    session.hold.EnterScrollBack();
+    std::string most(ReceivePath::DeferredCapacity - 2, 'm');
+    receiver.DisplayReceived(most.data(), static_cast<int>(most.size()));
+    receiver.DisplayReceived("xyz", 3);
+    EXPECT_EQ(receiver.DeferredCount(), ReceivePath::DeferredCapacity);
+    session.hold.LeaveScrollBack();
+    receiver.ReleaseDeferred();
+    EXPECT_EQ(window.shown, std::vector<std::string>{most + "xy"});
 }
 
 // The end of a hold shows the deferred data outside the pump; its next pass

@@ -92,6 +92,10 @@ TEST(BuildSkipTable, CaseInsensitiveTextIsKeptInUpperCase) {
     EXPECT_EQ(table['A'], 3);
     EXPECT_EQ(table[0xe4], 0);
     EXPECT_EQ(table['z'], 4);
+    std::string longest(FindTextSize - 1, 'n'); // the longest text is taken whole
+    longest.copy(text, longest.size());
+    text[longest.size()] = 0;
+    EXPECT_EQ(BuildSkipTable(text, 0, table, cases), FindTextSize - 1);
 }
 
 // A history of 100 lines "line N"; lines 10 and 50 also hold "needle".
@@ -137,7 +141,9 @@ TEST_F(FindBelowViewTest, StepsThroughLaterOccurrencesAndNeverWraps) {
 TEST_F(FindBelowViewTest, LinesInTheViewAreNotSearched) {
     for (int i = 0; i < 8; ++i)
         store.SkipForward();
-    EXPECT_EQ(FindFrom(8), 46); // line 10 is in the view 8..12
+    EXPECT_EQ(FindFrom(8), 46);                            // line 10 is in the view 8..12
+    std::snprintf(find.text, sizeof find.text, "line 51"); // the first line below, column 0
+    EXPECT_EQ(FindFrom(46), 47);
 }
 
 TEST_F(FindBelowViewTest, CaseSensitiveAndEmptyTextsFindNothing) {

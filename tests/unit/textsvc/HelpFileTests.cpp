@@ -6,8 +6,7 @@
 
 namespace {
 
-HelpFile Parse(const std::string& text) {
-    HelpFile file;
+HelpFile Parse(const std::string& text, HelpFile file = HelpFile()) {
     HelpError error;
     EXPECT_TRUE(ParseHelpFile(text.data(), text.size(), file, error))
         << "line " << error.line << ": " << error.message;
@@ -22,8 +21,9 @@ HelpError Damage(const std::string& text) {
     return error;
 }
 
+// The byte-order mark an editor may put first is not text.
 TEST(HelpFile, TopicsKeepNameContextTitleAndLine) {
-    HelpFile file = Parse("# a comment\n"
+    HelpFile file = Parse("\xEF\xBB\xBF# a comment\n"
                           "\n"
                           "@topic general 2   General   help  \n"
                           "Text.\n"
@@ -41,6 +41,10 @@ TEST(HelpFile, TopicsKeepNameContextTitleAndLine) {
     EXPECT_EQ(file.FindContext(7), -1);
     EXPECT_EQ(file.FindName("connecting"), 1);
     EXPECT_EQ(file.FindName("Connecting"), -1);
+
+    HelpFile again = Parse("@topic other 7 Other\nText.\n", file);
+    ASSERT_EQ(again.topics.size(), 1u);
+    EXPECT_EQ(again.FindContext(7), 0);
 }
 
 TEST(HelpFile, ParagraphsJoinKeptLinesStayAndBlankLinesSeparate) {
@@ -49,18 +53,21 @@ TEST(HelpFile, ParagraphsJoinKeptLinesStayAndBlankLinesSeparate) {
                           "The keys\n"
                           "of the   keypad:  \n"
                           "\n"
-                          "\n"
+                          "   \n"
                           " PF1   ESC O P\n"
                           " PF2\tESC O Q\n"
                           "After the table.\n"
                           "# comments are not text\n"
                           "@@ is an at sign.\n"
+                          "Just before:\n"
+                          " kept\n"
                           "\n");
     EXPECT_EQ(file.topics[0].text, "The keys of the   keypad:\r\n"
                                    "\r\n"
                                    " PF1   ESC O P\r\n"
                                    " PF2    ESC O Q\r\n"
-                                   "After the table. @ is an at sign.\r\n");
+                                   "After the table. @ is an at sign. Just before:\r\n"
+                                   " kept\r\n");
 }
 
 TEST(HelpFile, LinksShowTitleOrWordsAndAreListedOncePerTarget) {
@@ -85,6 +92,7 @@ TEST(HelpFile, DamagedFilesNameTheLineAndTheFault) {
     } cases[] = {
         {"", 0, "the file has no topics"},
         {"# only a comment\n\n", 0, "the file has no topics"},
+        {"\xEF\xBB\xBF", 0, "the file has no topics"},
         {"stray text\n@topic a 2 A\nx\n", 1, "text before the first @topic line"},
         {"@topic a 2 A\nx\n@index\n", 3, "unknown @ line"},
         {"@topic 9a 2 A\nx\n", 1, "bad topic name \"9a\""},
@@ -113,6 +121,7 @@ TEST(HelpFile, LimitsOfSizeTitleNameAndTopicCount) {
     std::string title(HelpTitleMax, 't');
     std::string name(HelpNameMax, 'n');
     Parse("@topic " + name + " 65535 " + title + "\nx\n");
+    EXPECT_EQ(Parse("@topic a 1 A\nx\n").topics[0].context, 1);
     EXPECT_EQ(Damage("@topic a 2 " + title + "t\nx\n").message, "the title is too long");
     EXPECT_EQ(Damage("@topic " + name + "n 2 A\nx\n").line, 1);
 
@@ -121,6 +130,8 @@ TEST(HelpFile, LimitsOfSizeTitleNameAndTopicCount) {
         many += "@topic t" + std::to_string(i) + " - T\nx\n";
     EXPECT_EQ(Damage(many).message, "more than 1000 topics");
 
+    std::string exact = "@topic a 2 A\n";
+    Parse(exact + std::string(HelpFileMaxSize - exact.size(), 'x'));
     std::string big = "@topic a 2 A\n" + std::string(HelpFileMaxSize, 'x');
     EXPECT_EQ(Damage(big).message, "the file is larger than 1 MB");
 }

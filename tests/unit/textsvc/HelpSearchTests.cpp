@@ -6,17 +6,20 @@
 
 namespace {
 
-HelpFile Topics() {
-    const std::string text = "@topic print 25 Print\n"
-                             "Prints the selected text on the printer.\n"
-                             "@topic find 19 Find\n"
-                             "Searches the history below the view for text.\n"
-                             "@topic about - about printing and fonts\n"
-                             "Fonts: see {print}.\n";
+HelpFile Parsed(const std::string& text) {
     HelpFile file;
     HelpError error;
     EXPECT_TRUE(ParseHelpFile(text.data(), text.size(), file, error)) << error.message;
     return file;
+}
+
+HelpFile Topics() {
+    return Parsed("@topic print 25 Print\n"
+                  "Prints the selected text on the printer.\n"
+                  "@topic find 19 Find\n"
+                  "Searches the history below the view for text.\n"
+                  "@topic about - about printing and fonts\n"
+                  "Fonts: see {print}.\n");
 }
 
 TEST(HelpSearch, IndexOrdersByTitleWithoutCase) {
@@ -31,6 +34,7 @@ TEST(HelpSearch, EveryWordMustBeginAWordTitlesFirst) {
     } cases[] = {
         {"print", {0, 2}},          // title "Print" first, "printing" in the third title
         {"PRINTER", {0}},           // in the text only
+        {"ABOUT", {2}},             // capitals from A on
         {"text", {0, 1}},           // file order among text matches
         {"rint", {}},               // inside a word, not at its start
         {"fonts print", {2}},       // both words
@@ -41,6 +45,13 @@ TEST(HelpSearch, EveryWordMustBeginAWordTitlesFirst) {
     for (const Case& c : cases)
         EXPECT_EQ(SearchHelp(file, c.query), c.topics) << c.query;
     EXPECT_TRUE(SearchHelp(file, nullptr).empty());
+}
+
+TEST(HelpSearch, EqualTitlesKeepFileOrderAndDigitsAreWordCharacters) {
+    HelpFile file = Parsed("@topic b - Same\nx\n@topic a - same\ncode 0x41\n");
+    EXPECT_EQ(HelpIndex(file), (std::vector<int>{0, 1}));
+    EXPECT_TRUE(SearchHelp(file, "x41").empty());
+    EXPECT_EQ(SearchHelp(file, "0x41"), std::vector<int>{1});
 }
 
 } // namespace

@@ -103,6 +103,18 @@ TEST_F(LogWriterTest, FlushReopensAWrittenFileOnceAMinute) {
     writer.FlushTick(start + LogFlushInterval + 2);
     EXPECT_EQ(file.opened.size(), 2u);
     EXPECT_EQ(writer.logOpen, 1);
+    writer.FlushTick(start + 3 * LogFlushInterval);
+    writer.FlushTick(start + 5 * LogFlushInterval);
+    EXPECT_EQ(file.opened.size(), 3u) << "a reopened file is clean until written";
+}
+
+TEST_F(LogWriterTest, StartingAgainClosesTheOldFileAndAnEmptyWriteKeepsItClean) {
+    ASSERT_TRUE(writer.Start("C:\\A.LOG", 0));
+    ASSERT_TRUE(writer.Start("C:\\B.LOG", 0));
+    EXPECT_EQ(file.closes, 1);
+    writer.WriteBytes("", 0);
+    writer.FlushTick(2 * LogFlushInterval);
+    EXPECT_EQ(file.opened, (std::vector<std::string>{"C:\\A.LOG", "C:\\B.LOG"}));
 }
 
 TEST_F(LogWriterTest, AFailedReopenStopsWritingWithOneAlert) {
@@ -168,4 +180,15 @@ TEST_F(LogWriterTest, AFailedStartKeepsTheModeAndStopLoggingClearsIt) {
     EXPECT_EQ(writer.logOpen, 0);
     StopLogging(mode, writer);
     EXPECT_EQ(mode, 0);
+
+    // A running log is closed; a path of the longest length is kept whole.
+    file.openWorks = true;
+    const std::string longest = "C:\\" + std::string(256, 'L');
+    ASSERT_TRUE(writer.Start(longest.c_str(), 0));
+    writer.WriteBytes("x", 1);
+    writer.FlushTick(2 * LogFlushInterval);
+    EXPECT_EQ(file.opened.back(), longest);
+    StopLogging(mode, writer);
+    EXPECT_EQ(writer.logOpen, 0);
+    EXPECT_EQ(file.closes, 2);
 }

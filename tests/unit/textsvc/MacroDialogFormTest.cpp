@@ -47,14 +47,20 @@ TEST(MacroDialogForm, EmptySectionThenSaveCreatesTheFirstMacro) {
     EXPECT_EQ(form.list.macroCount, 0);
     EXPECT_EQ(form.deleteEnabled, 0);
     EXPECT_STREQ(form.macroName, "");
-    form.NameChanged("greet");
-    form.TextChanged("hello\\3world");
+    form.NameChanged("g"); // a name of one letter
     EXPECT_EQ(form.saveEnabled, 1);
+    form.TextChanged("hello\\3world");
     ASSERT_TRUE(form.Save());
-    EXPECT_EQ(Names(form), "greet");
+    EXPECT_EQ(Names(form), "g");
+    EXPECT_STREQ(form.macroText, "hello\\3world");
     EXPECT_EQ(form.deleteEnabled, 1);
     EXPECT_EQ(form.saveEnabled, 0);
-    EXPECT_EQ(profile.Text(), "[Macros]\r\ngreet=hello\\3world\r\n");
+    EXPECT_EQ(profile.Text(), "[Macros]\r\ng=hello\\3world\r\n");
+    form.Delete(); // the only macro: the list is empty again
+    EXPECT_EQ(form.list.macroCount, 0);
+    EXPECT_EQ(form.deleteEnabled, 0);
+    EXPECT_STREQ(form.macroName, "");
+    EXPECT_EQ(profile.Text().find("g="), std::string::npos);
 }
 
 // Save stores under the name field, so a renamed macro is a new one; Delete

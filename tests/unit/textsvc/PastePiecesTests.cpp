@@ -17,7 +17,7 @@ std::vector<std::string> Pieces(PastePieces& pieces, int limit = PastePieces::Ma
         int n = pieces.NextPiece(piece, limit);
         EXPECT_EQ(piece[n], 0);
         if (n == 0) return out;
-        EXPECT_LE(n, limit);
+        EXPECT_LE(n, std::clamp(limit, 1, int(PastePieces::MaxPiece)));
         out.emplace_back(piece, n);
     }
     ADD_FAILURE() << "the pieces never end";
@@ -53,6 +53,9 @@ TEST(PastePiecesTest, TextIsCutAtLineEndsAndTheLimit) {
     for (const Case& c : cases)
         EXPECT_EQ(TextPieces(c.text), c.want) << c.text;
     EXPECT_EQ(TextPieces("abcdefg\r", 3), (List{"abc", "def", "g\r"}));
+    for (int limit : {0, 1})
+        EXPECT_EQ(TextPieces("ab\r", limit), (List{"a", "b", "\r"}));
+    EXPECT_EQ(TextPieces(hundred, 100), (List{std::string(63, 'x'), std::string(37, 'x')}));
 }
 
 TEST(PastePiecesTest, ZeroByteEndsTextAndStays) {
@@ -146,6 +149,18 @@ TEST(PastePiecesTest, StopEndsTheSourceAndCountsStartAgain) {
     EXPECT_FALSE(pieces.Running());
     EXPECT_EQ(pieces.Consumed(), 0);
     EXPECT_EQ(pieces.NextPiece(piece, 63), 0);
+
+    // A new source replaces the one running, whichever kind each is.
+    pieces.StartText("text");
+    pieces.StartUpload(file);
+    EXPECT_EQ(pieces.NextPiece(piece, 3), 3);
+    EXPECT_EQ(std::string(piece), "rrr");
+    pieces.StartText("ab");
+    EXPECT_EQ(pieces.NextPiece(piece, 63), 2);
+    EXPECT_EQ(pieces.Consumed(), 2);
+    pieces.StartText("text");
+    pieces.Stop();
+    EXPECT_EQ(pieces.NextPiece(piece, 63), 0);
 }
 
 TEST(PasteProgressTest, SaysHowFarThePasteHasGot) {
@@ -158,6 +173,8 @@ TEST(PasteProgressTest, SaysHowFarThePasteHasGot) {
         {52428800, 52428800, "52,428,800 of 52,428,800 bytes sent (100%)"},
         {999, 0, "999 bytes sent"},
         {70, 64, "70 of 64 bytes sent (100%)"}, // a file that grew while it was read
+        {1, 1, "1 of 1 bytes sent (100%)"},
+        {0, 50, "0 of 50 bytes sent (0%)"},
     };
     for (const Case& c : cases) {
         char out[64];

@@ -72,4 +72,18 @@ TEST_F(SaveTextTest, ShortWriteFailsAndStopsWriting) {
     EXPECT_EQ(screen.store.Tell().pos, viewTop.pos) << "cursor not back at the view top";
 }
 
+// After a failed write every further line is refused, not buffered.
+TEST(SaveWriterTest, RefusesEveryLineAfterAFailedWrite) {
+    FakeFile full;
+    full.room = 0;
+    SaveWriter writer(full);
+    std::string line(SaveBufferSize, 'z');
+    const auto* chars = reinterpret_cast<const unsigned char*>(line.data());
+    EXPECT_EQ(writer.Line(chars, 0, 0), 1);
+    EXPECT_EQ(writer.Line(chars, SaveBufferSize, 0), 0);
+    EXPECT_EQ(writer.Line(chars, 1, 1), 0);
+    EXPECT_EQ(writer.Finish(), 0);
+    EXPECT_EQ(full.pieces, std::vector<int>{SaveBufferSize});
+}
+
 } // namespace

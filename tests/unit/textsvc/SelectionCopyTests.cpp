@@ -52,6 +52,8 @@ TEST_F(SelectionCopyTest, PartOfOneLineHasNoLineEnd) {
     Select(4, 2, 4, 6); // "spac" of "  spaced"
     EXPECT_EQ(Copy(0), "spac");
     EXPECT_EQ(Copy(1), "> spac");
+    Select(0, 1, 0, 2); // inside the oldest line of the history
+    EXPECT_EQ(Copy(0), "0");
 }
 
 TEST_F(SelectionCopyTest, LinesJoinWithCrLfAndLoseTrailingBlanks) {

@@ -42,4 +42,26 @@ TEST(UploadFilterTest, KeepsAFilterItCannotRewrite) {
     }
 }
 
+// The rewrite needs exactly its own length: one byte less keeps the
+// filter, and bytes beyond it stay as they were.
+TEST(UploadFilterTest, RewritesOnlyWithinItsSize) {
+    const std::string pattern("\0*.txt\0", 7);
+    const std::string rewritten("As before (*.txt)\0*.txt\0\0", 25);
+    for (int size : {24, 25}) {
+        char filter[32];
+        std::memset(filter, 'x', sizeof filter);
+        pattern.copy(filter, pattern.size());
+        int done = RememberUploadPattern(filter, size);
+        EXPECT_EQ(done, size == 25) << size;
+        std::string want = done ? rewritten : pattern + std::string(18, 'x');
+        EXPECT_EQ(Filter(filter, 26), want + "x") << size;
+    }
+    // In a larger buffer the pattern must still fit the copy kept of it.
+    for (int length : {79, 80}) {
+        char big[200] = {};
+        std::memset(big + 1, 'p', length);
+        EXPECT_EQ(RememberUploadPattern(big, sizeof big), length == 79) << length;
+    }
+}
+
 } // namespace
