@@ -1,8 +1,8 @@
 #pragma once
 
-#include "emulator/CharsetState.h"
 #include "emulator/AnsiCodePage.h"
 #include "emulator/CharacterCells.h"
+#include "emulator/CharsetState.h"
 #include "emulator/CsiParams.h"
 #include "emulator/EmulatorHost.h"
 #include "emulator/TerminalSettings.h"

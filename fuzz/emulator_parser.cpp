@@ -71,8 +71,7 @@ void CheckModes(const Emulator& emulator) {
     Check(Flag(emulator.CurrentKeyModes().ansiMode) && Flag(o.multinational) &&
           Flag(e.insertMode) && Flag(e.originMode));
     Check(Flag(o.autowrap) && Flag(o.newlineMode) && Flag(e.printerController));
-    Check(Flag(e.singleShift) && Flag(o.monitorMode) && o.monitorMode == 0 &&
-          Flag(o.utf8));
+    Check(Flag(e.singleShift) && Flag(o.monitorMode) && o.monitorMode == 0 && Flag(o.utf8));
     Check(o.nationalSet >= CharsetState::UsAscii && o.nationalSet <= CharsetState::British);
     for (int g = 0; g < 4; ++g)
         Check(e.charsets.designation[g] >= 0 && e.charsets.designation[g] < CharsetState::SetCount);

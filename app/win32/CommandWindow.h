@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/CommandTarget.h"
-#include "app/WindowPlacement.h"
 #include "app/WindowLimits.h"
+#include "app/WindowPlacement.h"
 #include "app/WindowSettings.h"
 #include "app/win32/StreamWindow.h"
 #include "textsvc/FindText.h"
