@@ -91,6 +91,13 @@ bool HelpViewer::HandleInitDialog() {
     if (textFont) SendMessageA(Item(IDC_HELPTEXT), WM_SETFONT, WPARAM(textFont), 0);
     SendMessageA(Item(IDC_HELPSEARCHTEXT), EM_LIMITTEXT, SearchTextSize, 0);
     EnableWindow(Item(IDC_HELPBACK), FALSE);
+    // The viewer is a window of its own on the task bar and when minimized:
+    // it shows the program's icon, not the system's default one.
+    HICON icon = LoadIconA(GetModuleHandleA(nullptr), "LUMO32");
+    if (icon) {
+        SendMessageA(handle, WM_SETICON, ICON_BIG, LPARAM(icon));
+        SendMessageA(handle, WM_SETICON, ICON_SMALL, LPARAM(icon));
+    }
     LayOut();
     return true;
 }
