@@ -29,6 +29,11 @@ check_build() {
     done
 }
 check_build
+if [ -z "$other_arch" ]; then
+    other=x86
+    [ "$main_arch" = x86 ] && other=x64
+    echo "end-to-end: no smoke set on the $other build: this machine cannot start $(wine_loader_of "$other")"
+fi
 
 # shellcheck source=printers.sh
 source "$root/tests/e2e/printers.sh"
