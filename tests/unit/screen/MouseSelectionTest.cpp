@@ -28,6 +28,7 @@ TEST(PointToCellTest, MapsClientPixelsThroughOffsetsOntoTheRowsShown) {
         {{8, 16, 0, 5}, 100, 24, 8, 18 * 16 + 15, 123, 1}, // 19 of 24 rows shown
         {{8, 16, 0, 5}, 100, 24, 8, 19 * 16 + 5, 123, 1},
         {{8, 16, 0, 0}, 100, 19, 8, 19 * 16 + 5, 118, 1}, // the same in scroll-back mode
+        {{8, 16, 0, 0}, 100, 1, 8, 21, 100, 1},           // a view of one line
         {{8, 16, 0, 0}, 0, 24, 0, 5000, 23, 0},
         {{1, 1, 0, 0}, 0, 24, 7, 5, 5, 7}, // one-pixel cells
         {{0, 0, 0, 0}, 0, 24, 7, 5, 5, 7}, // a zero cell size counts as one pixel
@@ -153,6 +154,7 @@ TEST_F(MouseSelectionTest, DoubleClickTakesLettersAndDigitsAroundTheClick) {
         mouse.SelectWord(screen, {3, c.col}, Counted(line).data(), TestWordChar);
         EXPECT_EQ(Bounds(), c.want) << "col " << c.col;
         EXPECT_EQ(mouse.ignoreNextUp, 1);
+        EXPECT_EQ(mouse.ButtonUp(), 0) << "col " << c.col; // the double-click's own up
         if (screen.selStartCol == screen.selEndCol) continue;
         EXPECT_EQ(mouse.anchorLine, 3);
         EXPECT_EQ(mouse.anchorCol, screen.selStartCol);

@@ -172,6 +172,7 @@ TEST(PasteProgressTest, SaysHowFarThePasteHasGot) {
         {12345, 200000, "12,345 of 200,000 bytes sent (6%)"},
         {52428800, 52428800, "52,428,800 of 52,428,800 bytes sent (100%)"},
         {999, 0, "999 bytes sent"},
+        {1234, 0, "1,234 bytes sent"},
         {70, 64, "70 of 64 bytes sent (100%)"}, // a file that grew while it was read
         {1, 1, "1 of 1 bytes sent (100%)"},
         {0, 50, "0 of 50 bytes sent (0%)"},

@@ -23,6 +23,9 @@ TEST(UploadFilterTest, OffersThePatternUsedLastUnderAsBefore) {
     std::memcpy(filter + 16, "*.txt", 6);
     ASSERT_EQ(RememberUploadPattern(filter, UploadFilterSize), 1);
     EXPECT_EQ(Filter(filter, 25), std::string("As before (*.txt)\0*.txt\0\0", 25));
+    std::memcpy(filter + 18, "*", 2); // a pattern of one character
+    ASSERT_EQ(RememberUploadPattern(filter, UploadFilterSize), 1);
+    EXPECT_EQ(Filter(filter, 17), std::string("As before (*)\0*\0\0", 17));
     EXPECT_EQ(filter[UploadFilterSize], '#');
 }
 
