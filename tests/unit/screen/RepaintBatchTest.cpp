@@ -20,10 +20,11 @@ TEST_F(RepaintBatchTest, WritesOfABatchBecomeOneRectanglePerBandOfRows) {
     }
     WriteText(screen, 3, 0, "wide line");
     screen.FillCells(' ', 0, 5, 70, 4);
+    WriteText(screen, 5, 76, "z"); // a row already marked grows to the right
     EXPECT_TRUE(view.events.empty());
     screen.FlushChanges();
     EXPECT_EQ(view.events,
-              (std::vector<ViewEvent>{Inval(0, 3, 2, 8), Inval(3, 4, 0, 9), Inval(5, 6, 70, 74)}));
+              (std::vector<ViewEvent>{Inval(0, 3, 2, 8), Inval(3, 4, 0, 9), Inval(5, 6, 70, 77)}));
 }
 
 TEST_F(RepaintBatchTest, GatheredRepaintsGoAheadOfTheScrollAndTheBatchEndsAtTheFlush) {
@@ -37,6 +38,12 @@ TEST_F(RepaintBatchTest, GatheredRepaintsGoAheadOfTheScrollAndTheBatchEndsAtTheF
     WriteText(screen, 0, 0, "now");
     screen.FillCells(' ', 0, 1, 0, 1);
     EXPECT_EQ(view.events, (std::vector<ViewEvent>{Inval(0, 1, 0, 3), Inval(1, 2, 0, 1)}));
+    // The next batch hands on only its own rows.
+    view.events.clear();
+    screen.BatchRepaints();
+    WriteText(screen, 2, 0, "b");
+    screen.FlushChanges();
+    EXPECT_EQ(view.events, (std::vector<ViewEvent>{Inval(2, 3, 0, 1)}));
 }
 
 // A band reaching past the grid is held to its rows; empty bands are none.
@@ -44,7 +51,7 @@ TEST_F(RepaintBatchTest, BandsAreHeldToTheGrid) {
     RepaintBatch batch;
     batch.Add(-5, 100, 3, 9);
     batch.Add(2, 2, 0, 5);
-    batch.Add(4, 5, 7, 7);
+    batch.Add(4, 5, 20, 20);
     batch.HandTo(view);
     EXPECT_EQ(view.events, (std::vector<ViewEvent>{Inval(0, MaxLines, 3, 9)}));
 }

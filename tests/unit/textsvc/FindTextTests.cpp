@@ -80,6 +80,12 @@ TEST(SearchLine, CaseModesAndLengths) {
     EXPECT_EQ(Search(0, "abc", "ab", cases), -1);           // longer than the line
     EXPECT_EQ(Search(0, std::string(64, 'q'), std::string(132, 'q'), cases), 0);
     EXPECT_EQ(Search(0, "", "abc", cases), -1);
+    // The byte before the line (a stored line's length) is not part of it.
+    char ab[FindTextSize] = "ab";
+    unsigned char abTable[256];
+    int abLength = BuildSkipTable(ab, 0, abTable, cases);
+    const unsigned char abab[] = "abab";
+    EXPECT_EQ(SearchLine(0, ab, abLength, abTable, abab + 1, 3, cases), 1);
 }
 
 TEST(BuildSkipTable, CaseInsensitiveTextIsKeptInUpperCase) {
@@ -98,7 +104,10 @@ TEST(BuildSkipTable, CaseInsensitiveTextIsKeptInUpperCase) {
     EXPECT_EQ(BuildSkipTable(text, 0, table, cases), FindTextSize - 1);
 }
 
-// A history of 100 lines "line N"; lines 10 and 50 also hold "needle".
+// A history of 100 lines "line N"; lines 10 and 50 also hold "needle". Two
+// more lines after them hold no "needle": the first leaves a byte behind
+// the next one's end in the buffer a line is read into, the second starts
+// with a byte above the longest line's length.
 class FindBelowViewTest : public ::testing::Test {
   protected:
     FindBelowViewTest() {
@@ -107,6 +116,8 @@ class FindBelowViewTest : public ::testing::Test {
             if (i == 10 || i == 50) text += " Needle";
             store.AppendLine(Counted(text).data());
         }
+        store.AppendLine(Counted("0123456e").data());
+        store.AppendLine(Counted("\xe4 needl").data());
         while (store.SkipBack()) {
         }
         std::snprintf(find.text, sizeof find.text, "needle");
@@ -144,6 +155,8 @@ TEST_F(FindBelowViewTest, LinesInTheViewAreNotSearched) {
     EXPECT_EQ(FindFrom(8), 46);                            // line 10 is in the view 8..12
     std::snprintf(find.text, sizeof find.text, "line 51"); // the first line below, column 0
     EXPECT_EQ(FindFrom(46), 47);
+    std::snprintf(find.text, sizeof find.text, "9"); // a text of one character
+    EXPECT_EQ(FindFrom(47), 55);
 }
 
 TEST_F(FindBelowViewTest, CaseSensitiveAndEmptyTextsFindNothing) {

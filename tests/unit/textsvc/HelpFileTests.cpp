@@ -55,7 +55,7 @@ TEST(HelpFile, ParagraphsJoinKeptLinesStayAndBlankLinesSeparate) {
                           "\n"
                           "   \n"
                           " PF1   ESC O P\n"
-                          " PF2\tESC O Q\n"
+                          " PF2\tESC O Q\t(PF2)\n"
                           "After the table.\n"
                           "# comments are not text\n"
                           "@@ is an at sign.\n"
@@ -65,7 +65,7 @@ TEST(HelpFile, ParagraphsJoinKeptLinesStayAndBlankLinesSeparate) {
     EXPECT_EQ(file.topics[0].text, "The keys of the   keypad:\r\n"
                                    "\r\n"
                                    " PF1   ESC O P\r\n"
-                                   " PF2    ESC O Q\r\n"
+                                   " PF2    ESC O Q (PF2)\r\n"
                                    "After the table. @ is an at sign. Just before:\r\n"
                                    " kept\r\n");
 }
@@ -74,7 +74,7 @@ TEST(HelpFile, LinksShowTitleOrWordsAndAreListedOncePerTarget) {
     HelpFile file = Parse("@topic a 2 First topic\n"
                           "See {b}, {b|the second} and {a|this one}; {{literal} [x] stays.\n"
                           "@topic b - Second topic\n"
-                          "Back to {a}.\n");
+                          "Back to {a}. A brace: {{\n");
     const HelpTopic& a = file.topics[0];
     EXPECT_EQ(a.text, "See Second topic, the second and this one; {literal} [x] stays.\r\n");
     ASSERT_EQ(a.links.size(), 2u);
@@ -82,6 +82,7 @@ TEST(HelpFile, LinksShowTitleOrWordsAndAreListedOncePerTarget) {
     EXPECT_EQ(a.links[0].text, "Second topic");
     EXPECT_EQ(a.links[1].topic, 0);
     EXPECT_EQ(file.topics[1].links[0].text, "First topic");
+    EXPECT_EQ(file.topics[1].text, "Back to First topic. A brace: {\r\n");
 }
 
 TEST(HelpFile, DamagedFilesNameTheLineAndTheFault) {
@@ -100,6 +101,7 @@ TEST(HelpFile, DamagedFilesNameTheLineAndTheFault) {
         {"@topic a 0 A\nx\n", 1, "bad context number \"0\""},
         {"@topic a 65536 A\nx\n", 1, "bad context number \"65536\""},
         {"@topic a 2x A\nx\n", 1, "bad context number \"2x\""},
+        {"@topic a 000002 A\nx\n", 1, "bad context number \"000002\""},
         {"@topic a 2\nx\n", 1, "the topic has no title"},
         {"@topic a 2 A\nx\n@topic a 3 B\ny\n", 3, "topic name \"a\" given twice"},
         {"@topic a 2 A\nx\n@topic b 2 B\ny\n", 3, "context number 2 given twice"},
@@ -108,6 +110,7 @@ TEST(HelpFile, DamagedFilesNameTheLineAndTheFault) {
         {"@topic a 2 A\nx\nsee {c}\n", 3, "a link to no topic: \"c\""},
         {"@topic a 2 A\nsee {a|  }\n", 2, "a link without words"},
         {"@topic a 2 A\nbell\x07\n", 2, "a control character in the text"},
+        {"@topic a 2 A\nrub\x7F\n", 2, "a control character in the text"},
         {std::string("@topic a 2 A\nx\0y\n", 17), 2, "a control character in the text"},
     };
     for (const Case& c : cases) {
@@ -121,6 +124,7 @@ TEST(HelpFile, LimitsOfSizeTitleNameAndTopicCount) {
     std::string title(HelpTitleMax, 't');
     std::string name(HelpNameMax, 'n');
     Parse("@topic " + name + " 65535 " + title + "\nx\n");
+    Parse("@topic AZaz09-x 2 A\nThe euro: \x80\n"); // the letters' and digits' ends
     EXPECT_EQ(Parse("@topic a 1 A\nx\n").topics[0].context, 1);
     EXPECT_EQ(Damage("@topic a 2 " + title + "t\nx\n").message, "the title is too long");
     EXPECT_EQ(Damage("@topic " + name + "n 2 A\nx\n").line, 1);
@@ -133,12 +137,14 @@ TEST(HelpFile, LimitsOfSizeTitleNameAndTopicCount) {
     std::string exact = "@topic a 2 A\n";
     Parse(exact + std::string(HelpFileMaxSize - exact.size(), 'x'));
     std::string big = "@topic a 2 A\n" + std::string(HelpFileMaxSize, 'x');
-    EXPECT_EQ(Damage(big).message, "the file is larger than 1 MB");
+    HelpError tooBig = Damage(big);
+    EXPECT_EQ(tooBig.line, 0);
+    EXPECT_EQ(tooBig.message, "the file is larger than 1 MB");
 }
 
 TEST(HelpFile, MissingContextsAreThoseWithoutATopic) {
-    HelpFile file = Parse("@topic a 2 A\nx\n@topic b 7 B\ny\n");
-    const int wanted[] = {2, 7, 8, 25};
+    HelpFile file = Parse("@topic a 1 A\nx\n@topic b 7 B\ny\n");
+    const int wanted[] = {8, 1, 7, 25};
     EXPECT_EQ(MissingContexts(file, wanted, 4), (std::vector<int>{8, 25}));
 }
 

@@ -47,11 +47,21 @@ TEST(HelpSearch, EveryWordMustBeginAWordTitlesFirst) {
     EXPECT_TRUE(SearchHelp(file, nullptr).empty());
 }
 
-TEST(HelpSearch, EqualTitlesKeepFileOrderAndDigitsAreWordCharacters) {
-    HelpFile file = Parsed("@topic b - Same\nx\n@topic a - same\ncode 0x41\n");
+// A word is a run of digits, letters and accented letters: a query found
+// only inside one finds nothing.
+TEST(HelpSearch, EqualTitlesKeepFileOrderAndWordsAreDigitsAndLetters) {
+    HelpFile file = Parsed("@topic b - Same\nx\n@topic a - same\n"
+                           "code 0x41 k9unit salt quizlet zone \xC0la\n");
     EXPECT_EQ(HelpIndex(file), (std::vector<int>{0, 1}));
-    EXPECT_TRUE(SearchHelp(file, "x41").empty());
-    EXPECT_EQ(SearchHelp(file, "0x41"), std::vector<int>{1});
+    struct Case {
+        const char* query;
+        std::vector<int> topics;
+    } cases[] = {
+        {"x41", {}}, {"0x41", {1}}, {"unit", {}},  {"lt", {}},
+        {"let", {}}, {"la", {}},    {"ZONE", {1}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(SearchHelp(file, c.query), c.topics) << c.query;
 }
 
 } // namespace

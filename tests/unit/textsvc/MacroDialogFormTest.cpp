@@ -28,6 +28,7 @@ TEST(MacroDialogForm, OpensOnTheLastPositionOrTheFirstWhenTheListShrank) {
     } cases[] = {{1, "list", "ls -l\\N"},
                  {2, "quit", "exit\\N"},
                  {7, "login", "root\\N"},
+                 {3, "login", "root\\N"},
                  {-1, "login", "root\\N"}};
     for (const auto& c : cases) {
         MacroDialogForm form(profile, c.index);
@@ -69,6 +70,9 @@ TEST(MacroDialogForm, SaveUnderANewNameKeepsTheOldAndDeleteTakesTheSelection) {
     IniProfile profile = MakeIni(ThreeMacros);
     MacroDialogForm form(profile, 0);
     form.RefreshMacroList();
+    form.Select(1);
+    form.TextChanged("ls -la\\N");
+    EXPECT_EQ(form.saveEnabled, 1) << "a changed definition alone can be saved";
     form.Select(2);
     form.NameChanged("bye");
     ASSERT_TRUE(form.Save());

@@ -51,6 +51,12 @@ TEST_F(SaveTextTest, LinesJoinWithCrLfConvertedAndNothingAfterTheLast) {
     EXPECT_EQ(file.text, "gr\x84n\r\n\r\nend  x");
 }
 
+TEST_F(SaveTextTest, OneCharacterIsWritten) {
+    SelectLines({"x"});
+    EXPECT_EQ(SaveSelectionText(screen, file), 1);
+    EXPECT_EQ(file.text, "x");
+}
+
 TEST_F(SaveTextTest, LongSelectionIsWrittenWholeIn512BytePieces) {
     std::vector<std::string> lines;
     for (int i = 0; i < 20; ++i)
