@@ -15,6 +15,7 @@ import lumo
 VIEWER = "LUMO/NT Help"
 TEXT, LIST_LABEL = 506, 504
 SS_ICON = 3
+BITS = {"x86": 32, "x64": 64}  # the Windows each build is for
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
 
@@ -143,7 +144,7 @@ def test_about_box_shows_name_version_and_notice(start_program, probe, host, set
     texts = [c["text"] for c in statics if c["style"] & 0x1F != SS_ICON]
     assert len(icons) == 1
     assert texts == ["L U M O / N T",
-                     f"Telnet for 32-bit Windows, version {project_version()}",
+                     f"Telnet for {BITS[lumo.ARCH]}-bit Windows, version {project_version()}",
                      "Press F1 on a menu item for its help."]
     lumo.screenshot("about-box")
     probe.click(box["handle"], "OK")
