@@ -355,6 +355,16 @@ def centre(window):
     return (left + right) // 2, (top + bottom) // 2
 
 
+def toggle_terminal_setting(probe, program, label):
+    """Turns the check box label of the Terminal settings dialog over and
+    closes the dialog with OK."""
+    probe.command(program.window["handle"], 302)
+    dialog = probe.wait_window(cls="#32770", title="Terminal settings")
+    probe.click(dialog["handle"], label)
+    probe.click(dialog["handle"], "OK")
+    probe.wait_gone(dialog["handle"])
+
+
 def terminal_window(probe):
     return probe.find(cls="LUMO32")
 

@@ -150,11 +150,7 @@ def test_local_echo_from_the_settings_dialog_shows_typed_keys_and_is_saved(
         start_program, probe, host):
     program = connect(start_program, probe, host, "ECHO.INI")
     handle = program.window["handle"]
-    probe.command(handle, 302)
-    dialog = probe.wait_window(cls="#32770", title="Terminal settings")
-    probe.click(dialog["handle"], "Local Echo")
-    probe.click(dialog["handle"], "OK")
-    probe.wait_gone(dialog["handle"])
+    lumo.toggle_terminal_setting(probe, program, "Local Echo")
     focus(program)
     lumo.xdotool("type", "--delay", "50", "echoed")
     host.wait_received(b"echoed")

@@ -14,11 +14,7 @@ def test_utf8_host_output_typed_letter_and_the_mode_kept_in_the_settings(
         shell_at_prompt, probe, read_screen):
     program = shell_at_prompt("UTF8.INI")
     handle = program.window["handle"]
-    probe.command(handle, 302)
-    dialog = probe.wait_window(cls="#32770", title="Terminal settings")
-    probe.click(dialog["handle"], "UTF-8")
-    probe.click(dialog["handle"], "OK")
-    probe.wait_gone(dialog["handle"])
+    lumo.toggle_terminal_setting(probe, program, "UTF-8")
     lumo.xdotool("mousemove", *lumo.centre(program.window), "click", 1)
 
     # café, two box-drawing pieces; then an ideograph (two columns) and é,
